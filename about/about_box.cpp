@@ -1,0 +1,7 @@
+#include "about/about_box.h"
+
+namespace qm {
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) { setWindowTitle("About"); }
+
+}  // namespace qm

@@ -1,0 +1,9 @@
+// Apply: its common start and end, and the frame branch.
+#include "app/main_window.h"
+
+namespace qm {
+
+void TfFrame::btnApplyClick() {}
+void TfFrame::runFrameBranch() {}
+
+}  // namespace qm

@@ -1,0 +1,8 @@
+// The mask branch of Apply.
+#include "app/main_window.h"
+
+namespace qm {
+
+void TfFrame::runMaskBranch() {}
+
+}  // namespace qm
