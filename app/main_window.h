@@ -123,8 +123,8 @@ private:
     void FormCreate();
     void FormResize();
     // The two branches of Apply (frame/ and mask/).
-    void runFrameBranch();
-    void runMaskBranch();
+    bool runFrameBranch();  // false: stopped early, skip the common end
+    bool runMaskBranch();
 
     std::filesystem::path dataDir_;
     std::unique_ptr<Prompts> prompts_;

@@ -4,6 +4,6 @@
 namespace qm {
 
 void TfFrame::btnApplyClick() {}
-void TfFrame::runFrameBranch() {}
+bool TfFrame::runFrameBranch() { return false; }
 
 }  // namespace qm

@@ -3,6 +3,6 @@
 
 namespace qm {
 
-void TfFrame::runMaskBranch() {}
+bool TfFrame::runMaskBranch() { return false; }
 
 }  // namespace qm

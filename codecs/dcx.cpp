@@ -1,0 +1,12 @@
+#include "codecs/formats.h"
+
+namespace qm::codecs {
+
+Format dcxFormat() {
+    Format f;
+    f.name = "DCX";
+    f.extensions = {"dcx"};
+    return f;
+}
+
+}  // namespace qm::codecs

@@ -1,0 +1,12 @@
+#include "codecs/formats.h"
+
+namespace qm::codecs {
+
+Format icoFormat() {
+    Format f;
+    f.name = "Windows icon";
+    f.extensions = {"ico"};
+    return f;
+}
+
+}  // namespace qm::codecs
