@@ -19,7 +19,9 @@ Format dcxFormat();
 Format icoFormat();
 Format curFormat();
 Format tgaFormat();
-Format pnmFormat();
+Format pnmFormat();        // .pxm .ppm: reads every PNM kind, writes P6 (P3 when ASCII)
+Format pgmFormat();        // .pgm: same reader, writes P5/P2 grey
+Format pbmFormat();        // .pbm: same reader, writes P4/P1 black and white
 Format wbmpFormat();
 Format metafileFormat();   // .wmf .emf: recognised, refused with a message
 

@@ -5,7 +5,21 @@ namespace qm::codecs {
 Format pnmFormat() {
     Format f;
     f.name = "PNM";
-    f.extensions = {"pxm", "ppm", "pgm", "pbm"};
+    f.extensions = {"pxm", "ppm"};
+    return f;
+}
+
+Format pgmFormat() {
+    Format f;
+    f.name = "PGM";
+    f.extensions = {"pgm"};
+    return f;
+}
+
+Format pbmFormat() {
+    Format f;
+    f.name = "PBM";
+    f.extensions = {"pbm"};
     return f;
 }
 
