@@ -1,8 +1,12 @@
 #pragma once
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "app/control_rules.h"
 #include "app/document.h"
 #include "app/prompts.h"
 #include "codecs/save_options.h"
@@ -51,6 +55,9 @@ public:
     // it, then the view, status, caption and controls follow.
     void newPictureSequence(Image picture, const std::string& fileName);
     void setSelectionText(const QString& text);  // status panel 2
+    // Runs one command: an error escaping it is shown in an error box and
+    // the program goes on. Every control's signal goes through here.
+    void runCommand(const std::function<void()>& command);
 
     // The reference size the image size and canvas size dialogs read.
     int refWidth = 0, refHeight = 0, refWidth2 = 0, refHeight2 = 0;
@@ -118,10 +125,21 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
     void FormResize();
+    void buildToolBar();
+    void buildMenus();
+    void buildRightPanel();
+    void buildStatusBar();
+    void connectCommands();
+    void drawToolIcons();  // again whenever the palette changes
+    void setStatusPanel(int index, const QString& text);
+    // Connects a control to a handler through runCommand.
+    void bind(QObject* control, void (TfFrame::*handler)());
+    void bindSender(QObject* control, void (TfFrame::*handler)(QObject*));
     // The two branches of Apply (frame/ and mask/).
     bool runFrameBranch();  // false: stopped early, skip the common end
     bool runMaskBranch();
@@ -130,6 +148,8 @@ private:
     std::unique_ptr<Prompts> prompts_;
     Document document_;
     codecs::SaveOptions saveOptions_;
+    // The controls of the enabling rules, resolved once by name.
+    std::vector<std::pair<EnabledWhen, QObject*>> ruledControls_;
 };
 
 }  // namespace qm
