@@ -15,6 +15,9 @@ struct ReadHints {
     // When > 0 the reader may return a smaller picture whose larger side is
     // still at least this (JPEG scaled decoding); used for thumbnails.
     int minimumSide = 0;
+    // When true the alpha plane of a picture that has one is returned as
+    // stored instead of being flattened onto white.
+    bool keepAlpha = false;
 };
 
 // One file format: the extensions that select it (lower case, without dot),
