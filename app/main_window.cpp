@@ -1,9 +1,12 @@
 #include "app/main_window.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLabel>
-#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
-#include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "about/about_box.h"
@@ -17,60 +20,94 @@ namespace qm {
 TfFrame::TfFrame(std::filesystem::path dataDir, std::unique_ptr<Prompts> prompts, QWidget* parent)
     : QMainWindow(parent), dataDir_(std::move(dataDir)), prompts_(std::move(prompts)) {
     if (!prompts_) prompts_ = std::make_unique<Prompts>();
+    setObjectName("fFrame");
     setWindowTitle(kProductCaption);
+    setMinimumHeight(600);
     resize(800, 600);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    buildToolBar();
+    column->addWidget(Panel7);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     ImageView = new PictureView(document_, central);
-    layout->addWidget(ImageView, 1);
-    Panel6 = new QWidget(central);
-    Panel6->setFixedWidth(276);
-    auto* panelLayout = new QVBoxLayout(Panel6);
-    PageControl1 = new QTabWidget(Panel6);
-    FrameSheet = new FramePage(dataDir_, PageControl1);
-    MaskSheet = new MaskPage(dataDir_, PageControl1);
-    PageControl1->addTab(FrameSheet, "Frame");
-    PageControl1->addTab(MaskSheet, "Mask");
-    PageControl1->setCurrentWidget(MaskSheet);
-    panelLayout->addWidget(PageControl1);
-    btnApply = new QPushButton("Apply", Panel6);
-    btnSourceImage = new QPushButton("Reload Image", Panel6);
-    panelLayout->addWidget(btnApply);
-    panelLayout->addWidget(btnSourceImage);
-    layout->addWidget(Panel6);
+    ImageView->setObjectName("ImageView");
+    ImageView->setAccessibleName("Picture");
+    row->addWidget(ImageView, 1);
+    buildRightPanel();
+    row->addWidget(Panel6);
+    column->addLayout(row, 1);
     setCentralWidget(central);
+    buildMenus();
+    buildStatusBar();
+    connectCommands();
 
-    StatusBar1 = statusBar();
-    for (auto*& panel : statusPanels) {
-        panel = new QLabel(StatusBar1);
-        StatusBar1->addWidget(panel);
+    for (const ControlRule& rule : controlRules()) {
+        QObject* control = findChild<QObject*>(QString::fromUtf8(rule.control.data(), rule.control.size()));
+        Q_ASSERT(control);
+        if (control) ruledControls_.emplace_back(rule.when, control);
     }
-    aboutBox = new AboutBox(this);
+    aboutBox = new AboutBox(this, [this](const QString& address) { this->prompts().openAddress(this, address); });
     FormCreate();
 }
 
 TfFrame::~TfFrame() = default;
 
 void TfFrame::FormCreate() {
-    FrameSheet->FrameComboBoxChange();
-    MaskSheet->MaskComboBoxChange();
-    MaskSheet->LoadTextureCollection();
+    // The grips of the selection are the view's own look (black outline,
+    // hollow, 3 pixels, at corners and side middles); see PictureView.
+    document_.setCurrentFileName(Document::kUntitled);
+    try {
+        FrameSheet->FrameComboBoxChange();
+        QCoreApplication::processEvents();
+        MaskSheet->MaskComboBoxChange();
+        QCoreApplication::processEvents();
+        MaskSheet->LoadTextureCollection();
+        QCoreApplication::processEvents();
+    } catch (const std::exception& error) {
+        // A broken data folder must not keep the window from opening, nor
+        // leave the commands that need a picture enabled.
+        prompts().error(this, QString::fromUtf8(error.what()));
+    }
     UpdateControls();
 }
 
-void TfFrame::FormResize() {}
+void TfFrame::FormResize() {
+    if (height() < 600) resize(width(), 600);
+    if (statusPanels[2]) statusPanels[2]->setFixedWidth(std::max(0, width() - 320));
+}
+
 void TfFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
 }
 
-void TfFrame::RefreshStatus() {
-    statusPanels[0]->setText(QString::number(static_cast<long long>(document_.zoom())) + "%");
-    statusPanels[1]->setText(QString("%1x%2").arg(document_.working().width()).arg(document_.working().height()));
+void TfFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) drawToolIcons();
 }
 
-void TfFrame::UpdateControls() {}
+void TfFrame::setStatusPanel(int index, const QString& text) {
+    statusPanels[index]->setText(text);
+    statusPanels[index]->setAccessibleName(text);
+}
+
+void TfFrame::RefreshStatus() {
+    setStatusPanel(0, QString::number(static_cast<long long>(document_.zoom())) + "%");
+    setStatusPanel(1, QString("%1x%2").arg(document_.working().width()).arg(document_.working().height()));
+}
+
+void TfFrame::UpdateControls() {
+    const ControlState state{document_.imageLoaded(), document_.canUndo(), document_.selection().has_value()};
+    for (const auto& [when, control] : ruledControls_) control->setProperty("enabled", qm::isEnabled(when, state));
+    ImageView->setSelecting(btnCrop->isChecked());
+}
 
 void TfFrame::setDocumentCaption() {
     setWindowTitle(QString(kProductCaption) + " - [" + QString::fromStdString(document_.currentFileName()) + "]");
@@ -82,17 +119,26 @@ void TfFrame::newPictureSequence(Image picture, const std::string& fileName) {
     document_.newPicture(std::move(picture), fileName);
     repaintView();
     RefreshStatus();
+    setSelectionText(QString());
     setDocumentCaption();
     UpdateControls();
 }
 
-void TfFrame::setSelectionText(const QString& text) { statusPanels[2]->setText(text); }
+void TfFrame::setSelectionText(const QString& text) { setStatusPanel(2, text); }
+
+void TfFrame::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& error) {
+        // A command that failed half-way must not leave the hourglass behind.
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+        prompts().error(this, QString::fromUtf8(error.what()));
+    } catch (...) {
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+        prompts().error(this, "An unexpected error stopped the command.");
+    }
+}
 
 void TfFrame::Exit1Click() { close(); }
-void TfFrame::UndoMenuClick() {}
-void TfFrame::btnSourceImageClick() {}
-void TfFrame::Zoom(QObject*) {}
-void TfFrame::ImageViewMouseMove() {}
-void TfFrame::ImageViewMouseUp() {}
 
 }  // namespace qm

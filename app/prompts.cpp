@@ -1,8 +1,13 @@
 #include "app/prompts.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
+
+#include "app/main_window.h"
+#include "documents/save_dialog.h"
 
 namespace qm {
 
@@ -13,10 +18,16 @@ std::optional<QString> Prompts::openFile(QWidget* parent, const QString& filter)
 }
 
 std::optional<QString> Prompts::saveFile(QWidget* parent, const QString& proposed, const QString& filter,
-                                         codecs::SaveOptions&) {
-    const QString path = QFileDialog::getSaveFileName(parent, QString(), proposed, filter);
-    if (path.isEmpty()) return std::nullopt;
-    return path;
+                                         codecs::SaveOptions& options) {
+    // Options changed with the advanced button count only if the user saves.
+    const codecs::SaveOptions before = options;
+    SaveDialog dialog(parent, proposed, filter.split(";;"), options);
+    if (auto* window = qobject_cast<TfFrame*>(parent)) dialog.setPreview(window->document().working());
+    if (dialog.exec() != QDialog::Accepted) {
+        options = before;
+        return std::nullopt;
+    }
+    return dialog.chosenPath();
 }
 
 bool Prompts::confirm(QWidget* parent, const QString& title, const QString& text) {
@@ -32,5 +43,7 @@ void Prompts::warning(QWidget* parent, const QString& title, const QString& text
 }
 
 int Prompts::exec(QDialog& dialog) { return dialog.exec(); }
+
+void Prompts::openAddress(QWidget*, const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 
 }  // namespace qm

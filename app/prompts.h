@@ -14,6 +14,7 @@ namespace qm {
 class Prompts {
 public:
     virtual ~Prompts() = default;
+    // Filters are in the file dialog's form: "Description (*.a *.b);;...".
     // The chosen path, or nothing when cancelled.
     virtual std::optional<QString> openFile(QWidget* parent, const QString& filter);
     // `proposed` is the name shown at first; `options` are the save options
@@ -27,6 +28,8 @@ public:
     virtual void warning(QWidget* parent, const QString& title, const QString& text);
     // Runs a tool dialog modally; returns QDialog::Accepted or Rejected.
     virtual int exec(QDialog& dialog);
+    // Hands a web or mail address to the desktop; its outcome is the desktop's.
+    virtual void openAddress(QWidget* parent, const QString& address);
 };
 
 }  // namespace qm

@@ -1,0 +1,14 @@
+#pragma once
+#include <QApplication>
+
+namespace qm {
+
+// The application object. An error that escapes an event handler is shown
+// in an error box titled "Quillmount" and the program goes on.
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace qm
