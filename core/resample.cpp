@@ -1,25 +1,65 @@
 #include "core/resample.h"
 
 #include <cstdlib>
+#include <vector>
+
+#include "core/filters.h"
+#include "core/resample_internal.h"
 
 namespace qm {
+namespace {
 
-Size resampleTarget(const Image& image, int width, int height) {
-    int w = width == 0 ? image.width() : std::abs(width);
-    int h = height == 0 ? image.height() : std::abs(height);
-    return {w < 1 ? 1 : w, h < 1 ? 1 : h};
+void resamplePlane(const PlaneView& source, MutablePlane target, ResampleFilter filter) {
+    switch (filter) {
+        case ResampleFilter::None: return resamplePoint(source, target, false);
+        case ResampleFilter::Nearest: return resamplePoint(source, target, true);
+        case ResampleFilter::FastLinear: return resampleFastLinear(source, target);
+        default: return resampleConvolved(source, target, *kernelFor(filter));
+    }
 }
 
-// Placeholder nearest-neighbour until the filter bank lands.
-Image resample(const Image& image, int width, int height, ResampleFilter) {
-    const Size s = resampleTarget(image, width, height);
-    if (s.width == image.width() && s.height == image.height()) return image;
-    Image out(s.width, s.height);
-    for (int y = 0; y < s.height; ++y)
-        for (int x = 0; x < s.width; ++x)
-            out.at(x, y) = image.at(int(std::int64_t(x) * image.width() / s.width),
-                                    int(std::int64_t(y) * image.height() / s.height));
+}  // namespace
+
+Size resampleTarget(const Image& image, int width, int height) {
+    const auto side = [](int requested, int current) {
+        const long long length = requested == 0 ? current : std::llabs(requested);
+        return int(length < 1 ? 1 : length);
+    };
+    return {side(width, image.width()), side(height, image.height())};
+}
+
+Image resample(const Image& image, int width, int height, ResampleFilter filter) {
+    const Size size = resampleTarget(image, width, height);
+    if (image.empty() || (size.width == image.width() && size.height == image.height())) return image;
+    Image out(size.width, size.height);
+    const auto rgb = [](const Image& picture) {
+        return PlaneView{reinterpret_cast<const std::uint8_t*>(picture.data()), picture.width(), picture.height(), 3};
+    };
+    resamplePlane(rgb(image), {reinterpret_cast<std::uint8_t*>(out.data()), out.width(), out.height()}, filter);
+    if (image.hasAlpha()) {
+        out.ensureAlpha();
+        resamplePlane({image.alphaData(), image.width(), image.height(), 1},
+                      {out.alphaData(), out.width(), out.height()}, filter);
+    }
     return out;
+}
+
+void resamplePoint(const PlaneView& source, MutablePlane target, bool centred) {
+    const int ch = source.channels;
+    std::vector<int> columns(static_cast<std::size_t>(target.width));
+    for (int x = 0; x < target.width; ++x) {
+        const std::int64_t at = centred ? (2 * std::int64_t(x) + 1) * source.width / (2 * std::int64_t(target.width))
+                                        : std::int64_t(x) * source.width / target.width;
+        columns[std::size_t(x)] = int(at) * ch;
+    }
+    for (int y = 0; y < target.height; ++y) {
+        const std::int64_t sourceY = centred ? (2 * std::int64_t(y) + 1) * source.height / (2 * std::int64_t(target.height))
+                                             : std::int64_t(y) * source.height / target.height;
+        const std::uint8_t* in = source.row(int(sourceY));
+        std::uint8_t* out = target.row(y, ch);
+        for (int x = 0; x < target.width; ++x)
+            for (int c = 0; c < ch; ++c) out[x * ch + c] = in[columns[std::size_t(x)] + c];
+    }
 }
 
 }  // namespace qm
