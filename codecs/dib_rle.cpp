@@ -1,4 +1,4 @@
-#include <cstring>
+#include <algorithm>
 
 #include "codecs/byte_reader.h"
 #include "codecs/dib_header.h"
@@ -75,6 +75,8 @@ Image decodeRle(const Header& header, std::span<const std::uint8_t> pixels) {
         }
         }
     }
+    const std::uint8_t* alpha = image.alphaData();
+    if (std::all_of(alpha, alpha + image.pixelCount(), [](std::uint8_t a) { return a == 255; })) image.dropAlpha();
     return image;
 }
 
