@@ -109,6 +109,8 @@ Image decodePng(std::span<const std::uint8_t> data, const ReadHints& hints) {
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
     png_set_expand(png);  // palette, low-bit grey and tRNS to 8-bit samples (+ alpha)
+    // The stored samples are the picture; a gamma chunk is not applied,
+    // so opening and saving a file keeps its values.
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
     const int channels = png_get_channels(png, info);
