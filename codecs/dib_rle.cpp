@@ -10,10 +10,10 @@ namespace {
 
 // Writes palette indices at a cursor that moves left to right, bottom row
 // first. Pixels past the right edge are dropped: encoders of odd widths pad
-// runs to whole bytes.
+// runs to whole bytes. Without an image it only checks the data.
 class RleCanvas {
 public:
-    RleCanvas(const Header& header, Image& image) : header_(header), image_(image) {}
+    RleCanvas(const Header& header, Image* image) : header_(header), image_(image) {}
 
     bool finished() const { return y_ >= header_.height; }
     void put(unsigned index) {
@@ -21,9 +21,11 @@ public:
             if (index >= header_.palette.size())
                 throw Error("BMP run-length data uses palette index " + std::to_string(index) + " beyond the " +
                             std::to_string(header_.palette.size()) + " colours");
-            const int y = imageRow(header_, y_);
-            image_.row(y)[x_] = header_.palette[index];
-            image_.alphaRow(y)[x_] = 255;
+            if (image_) {
+                const int y = imageRow(header_, y_);
+                image_->row(y)[x_] = header_.palette[index];
+                image_->alphaRow(y)[x_] = 255;
+            }
         }
         ++x_;
     }
@@ -36,17 +38,11 @@ public:
 
 private:
     const Header& header_;
-    Image& image_;
+    Image* image_;
     std::int64_t x_ = 0, y_ = 0;
 };
 
-}  // namespace
-
-Image decodeRle(const Header& header, std::span<const std::uint8_t> pixels) {
-    Image image(int(header.width), int(header.height));
-    image.fill({0, 0, 0});
-    image.ensureAlpha(0);
-    RleCanvas canvas(header, image);
+void play(const Header& header, std::span<const std::uint8_t> pixels, RleCanvas& canvas) {
     ByteReader reader(pixels, "BMP run-length data");
     const bool fourBit = header.compression == kRle4;
     while (!canvas.finished()) {
@@ -75,6 +71,20 @@ Image decodeRle(const Header& header, std::span<const std::uint8_t> pixels) {
         }
         }
     }
+}
+
+}  // namespace
+
+// The data is checked in full before the picture is allocated, so a few
+// damaged bytes claiming a huge picture cost nothing.
+Image decodeRle(const Header& header, std::span<const std::uint8_t> pixels) {
+    RleCanvas check(header, nullptr);
+    play(header, pixels, check);
+    Image image(int(header.width), int(header.height));
+    image.fill({0, 0, 0});
+    image.ensureAlpha(0);
+    RleCanvas canvas(header, &image);
+    play(header, pixels, canvas);
     const std::uint8_t* alpha = image.alphaData();
     if (std::all_of(alpha, alpha + image.pixelCount(), [](std::uint8_t a) { return a == 255; })) image.dropAlpha();
     return image;
