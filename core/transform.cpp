@@ -1,6 +1,7 @@
 #include "core/transform.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,37 +11,69 @@
 namespace qm {
 namespace {
 
-// Quarter turns are transposes with a reversed axis. Walking the source in
-// square tiles keeps both the rows read and the rows written in cache, which
-// a plain row-by-row walk of a large picture does not.
-constexpr int kTile = 64;
+// Quarter turns are transposes with a reversed axis. Walking the picture in
+// tiles keeps both the rows read and the rows written in cache, which a
+// plain row-by-row walk of a large picture does not. Tall tiles measured
+// best: many output rows share the source rows that one tile reads.
+constexpr int kTileRows = 256, kTileColumns = 64;
 
-// Output pixel (nx, ny) of a quarter turn takes source pixel
-//   counter-clockwise: (w - 1 - ny, nx)     clockwise: (ny, h - 1 - nx)
-template <typename Pixel>
-void quarterTurn(const Pixel* in, int w, int h, Pixel* out, bool counterClockwise) {
-    const int outWidth = h;
-    for (int ty = 0; ty < w; ty += kTile) {           // output rows
-        const int tyEnd = std::min(ty + kTile, w);
-        for (int tx = 0; tx < h; tx += kTile) {       // output columns
-            const int txEnd = std::min(tx + kTile, h);
-            for (int ny = ty; ny < tyEnd; ++ny) {
-                Pixel* o = out + std::ptrdiff_t(ny) * outWidth;
-                if (counterClockwise) {
-                    const Pixel* column = in + (w - 1 - ny);
-                    for (int nx = tx; nx < txEnd; ++nx) o[nx] = column[std::ptrdiff_t(nx) * w];
-                } else {
-                    const Pixel* column = in + ny;
-                    for (int nx = tx; nx < txEnd; ++nx) o[nx] = column[std::ptrdiff_t(h - 1 - nx) * w];
-                }
-            }
+// Moves one pixel. Wide moves copy four bytes, the fourth landing on the
+// next output pixel, which is written after it; they must not read past the
+// source or write past the output row.
+template <typename Pixel, bool Wide>
+void movePixel(const Pixel* from, Pixel* to) {
+    if constexpr (Wide && sizeof(Pixel) == 3) {
+        std::uint32_t bytes;
+        std::memcpy(&bytes, reinterpret_cast<const std::uint8_t*>(from), 4);
+        std::memcpy(reinterpret_cast<std::uint8_t*>(to), &bytes, 4);
+    } else {
+        *to = *from;
+    }
+}
+
+template <typename Pixel, bool Wide>
+void turnTile(const Pixel* in, int w, int h, Pixel* out, bool counterClockwise, int ty, int tyEnd, int tx,
+              int txEnd) {
+    // Output pixel (nx, ny) takes source pixel
+    //   counter-clockwise: (w - 1 - ny, nx)     clockwise: (ny, h - 1 - nx)
+    for (int ny = ty; ny < tyEnd; ++ny) {
+        Pixel* o = out + std::ptrdiff_t(ny) * h;
+        if (counterClockwise) {
+            const Pixel* column = in + (w - 1 - ny);
+            for (int nx = tx; nx < txEnd; ++nx) movePixel<Pixel, Wide>(column + std::ptrdiff_t(nx) * w, o + nx);
+        } else {
+            const Pixel* column = in + ny;
+            for (int nx = tx; nx < txEnd; ++nx)
+                movePixel<Pixel, Wide>(column + std::ptrdiff_t(h - 1 - nx) * w, o + nx);
         }
     }
 }
 
 template <typename Pixel>
+void quarterTurn(const Pixel* in, int w, int h, Pixel* out, bool counterClockwise) {
+    for (int ty = 0; ty < w; ty += kTileRows) {       // output rows
+        const int tyEnd = std::min(ty + kTileRows, w);
+        for (int tx = 0; tx < h; tx += kTileColumns) {  // output columns
+            const int txEnd = std::min(tx + kTileColumns, h);
+            // The last source pixel, read wide, would overrun the picture;
+            // the last output column, written wide, the output row.
+            const bool readsLastPixel = counterClockwise ? ty == 0 && txEnd == h : tyEnd == w && tx == 0;
+            if (txEnd == h || readsLastPixel)
+                turnTile<Pixel, false>(in, w, h, out, counterClockwise, ty, tyEnd, tx, txEnd);
+            else
+                turnTile<Pixel, true>(in, w, h, out, counterClockwise, ty, tyEnd, tx, txEnd);
+        }
+    }
+}
+
+// out[i] = in[count - 1 - i]. The first and the last pixel are moved
+// narrow: a wide move of either would read past `in` or write past `out`.
+template <typename Pixel>
 void reverseCopy(const Pixel* in, std::size_t count, Pixel* out) {
-    for (std::size_t i = 0; i < count; ++i) out[i] = in[count - 1 - i];
+    if (count == 0) return;
+    movePixel<Pixel, false>(in + count - 1, out);
+    for (std::size_t i = 1; i + 1 < count; ++i) movePixel<Pixel, true>(in + count - 1 - i, out + i);
+    if (count > 1) movePixel<Pixel, false>(in, out + count - 1);
 }
 
 }  // namespace
