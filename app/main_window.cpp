@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -76,6 +77,16 @@ void TfFrame::FormCreate() {
         prompts().error(this, QString::fromUtf8(error.what()));
     }
     UpdateControls();
+    nameUnnamedButtons();
+}
+
+void TfFrame::nameUnnamedButtons() {
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        if (!button->accessibleName().isEmpty()) continue;
+        const bool captionSaysNothing = button->text().isEmpty() || button->text() == "...";
+        QString name = captionSaysNothing && !button->toolTip().isEmpty() ? button->toolTip() : button->text();
+        button->setAccessibleName(name.isEmpty() ? button->objectName() : name);
+    }
 }
 
 void TfFrame::FormResize() {

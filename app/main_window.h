@@ -136,6 +136,9 @@ private:
     void buildStatusBar();
     void connectCommands();
     void drawToolIcons();  // again whenever the palette changes
+    // Screen readers need a name on every button; the caption, or the hint
+    // where the caption says nothing.
+    void nameUnnamedButtons();
     void setStatusPanel(int index, const QString& text);
     // Connects a control to a handler through runCommand.
     void bind(QObject* control, void (TfFrame::*handler)());

@@ -1,0 +1,57 @@
+#pragma once
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <utility>
+
+#include "app/prompts.h"
+
+namespace qm::testing {
+
+// Answers the window's questions from scripts and records what was asked,
+// so tests drive dialogs without modal loops. The window owns the object;
+// tests keep the raw pointer.
+class ScriptedPrompts : public Prompts {
+public:
+    std::deque<std::optional<QString>> openAnswers, saveAnswers;
+    std::deque<bool> confirmAnswers;
+    QStringList proposedNames, confirmTitles, confirmTexts, errors, addresses, openFilters, saveFilters;
+    QList<QDialog*> shownDialogs;
+
+    std::optional<QString> openFile(QWidget*, const QString& filter) override {
+        openFilters << filter;
+        return next(openAnswers);
+    }
+    std::optional<QString> saveFile(QWidget*, const QString& proposed, const QString& filter,
+                                    codecs::SaveOptions&) override {
+        proposedNames << proposed;
+        saveFilters << filter;
+        return next(saveAnswers);
+    }
+    bool confirm(QWidget*, const QString& title, const QString& text) override {
+        confirmTitles << title;
+        confirmTexts << text;
+        if (confirmAnswers.empty()) return false;
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
+    void error(QWidget*, const QString& text) override { errors << text; }
+    void warning(QWidget*, const QString&, const QString& text) override { errors << text; }
+    int exec(QDialog& dialog) override {
+        shownDialogs << &dialog;
+        return QDialog::Rejected;
+    }
+    void openAddress(QWidget*, const QString& address) override { addresses << address; }
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        auto answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace qm::testing
