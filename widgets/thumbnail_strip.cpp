@@ -10,9 +10,11 @@
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cctype>
 #include <exception>
 
 #include "codecs/registry.h"
+#include "core/centred_thumbnail.h"
 #include "documents/picture_qimage.h"
 
 namespace qm {
@@ -60,6 +62,44 @@ QImage ThumbnailStrip::pictureFromFile(const std::filesystem::path& file, QSize 
     } catch (const std::exception&) {
         return {};
     }
+}
+
+namespace {
+
+bool decodesScaled(const std::filesystem::path& file) {
+    // Of the collection formats only JPEG honours the thumbnail hint.
+    std::string extension = file.extension().string();
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".jpg" || extension == ".jpeg";
+}
+
+}  // namespace
+
+void ThumbnailStrip::centreNarrowPictures() {
+    setPictureSource([this](const std::filesystem::path& file, QSize cell) -> QImage {
+        Image picture;
+        try {
+            codecs::ReadHints hints;
+            hints.minimumSide = std::max({cell.width(), cell.height(), kCentredThumbnailSide});
+            picture = codecs::readImage(file, hints);
+            // A scaled decode keeps its larger side at least the hint, so
+            // only then may a narrow result stand for a wider picture, or a
+            // narrow picture come out too small to centre at its own size.
+            if (needsCentredThumbnail(picture.width()) && decodesScaled(file) &&
+                std::max(picture.width(), picture.height()) >= hints.minimumSide)
+                picture = codecs::readImage(file);
+        } catch (const std::exception&) {
+            return {};
+        }
+        if (needsCentredThumbnail(picture.width())) {
+            const QColor c = background_;
+            return toQImage(makeCentredThumbnail(picture, Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()),
+                                                              std::uint8_t(c.blue())}));
+        }
+        const QImage shown = toQImage(picture);
+        if (shown.width() <= cell.width() && shown.height() <= cell.height()) return shown;
+        return shown.scaled(cell, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    });
 }
 
 void ThumbnailStrip::clear() {

@@ -33,6 +33,11 @@ public:
     void setPictureSource(PictureSource source);
     // The default source: the file decoded at thumbnail size.
     static QImage pictureFromFile(const std::filesystem::path& file, QSize cell);
+    // A source for collections of strips and tiles: a picture narrower than
+    // 100 pixels is shown at its own size, centred on a canvas 100 wide and
+    // at least 100 high in the strip's background colour; wider ones as the
+    // default source shows them.
+    void centreNarrowPictures();
 
     void clear();
     // Returns the new entry's index.
