@@ -12,17 +12,16 @@
 namespace qm {
 
 int shadowGrowth(const Image& picture, const ShadowParams& params) {
-    if (!std::isfinite(params.radius))
-        throw Error("shadow: the radius must be a finite number");
+    if (!std::isfinite(params.radius)) throw Error("the shadow radius must be a finite number");
     const double reach = std::max(std::abs(double(params.offsetX)), std::abs(double(params.offsetY)));
     const double growth = std::max(2 * reach + std::trunc(params.radius * 5), 1.0);
     // Checked in floating point first: a huge radius must not overflow the
     // integer size before the limit refuses it.
-    if (growth > kMaxSide)
-        throw Error("shadow: radius or offsets too large (the picture would grow by " +
-                    std::to_string(static_cast<long long>(growth)) + " pixels)");
+    const double width = picture.width() + growth, height = picture.height() + growth;
+    if (growth > kMaxSide || !sizeAllowed(std::int64_t(width), std::int64_t(height)))
+        throw Error("shadow radius or offsets too large: the picture would become " + std::to_string(std::llround(width)) +
+                    " x " + std::to_string(std::llround(height)) + " pixels, more than can be made");
     const int grow = int(growth);
-    checkSize(std::int64_t(picture.width()) + grow, std::int64_t(picture.height()) + grow, "shadow");
     return grow;
 }
 
