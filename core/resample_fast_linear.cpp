@@ -56,21 +56,46 @@ void resampleLine(const std::uint8_t* in, std::ptrdiff_t inStride, std::uint8_t*
     }
 }
 
+// The column pass, a whole row at a time, which keeps the memory access
+// sequential: each output row blends two rows (growing) or averages a run
+// of rows (shrinking).
+void resampleColumns(const std::uint8_t* in, std::size_t rowBytes, std::uint8_t* out, const std::vector<Span>& spans,
+                     bool grow) {
+    std::vector<std::uint32_t> sums(grow ? 0 : rowBytes);
+    for (std::size_t j = 0; j < spans.size(); ++j) {
+        const Span& span = spans[j];
+        std::uint8_t* line = out + j * rowBytes;
+        if (grow) {
+            const std::uint8_t* a = in + std::size_t(span.first) * rowBytes;
+            const std::uint8_t* b = in + std::size_t(span.second) * rowBytes;
+            const std::uint32_t wb = std::uint32_t(span.fraction), wa = (1u << kFractionBits) - wb;
+            for (std::size_t x = 0; x < rowBytes; ++x) line[x] = std::uint8_t((a[x] * wa + b[x] * wb) >> kFractionBits);
+            continue;
+        }
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int i = span.first; i <= span.second; ++i) {
+            const std::uint8_t* row = in + std::size_t(i) * rowBytes;
+            for (std::size_t x = 0; x < rowBytes; ++x) sums[x] += row[x];
+        }
+        const std::uint32_t count = std::uint32_t(span.second - span.first + 1);
+        for (std::size_t x = 0; x < rowBytes; ++x) line[x] = std::uint8_t(sums[x] / count);
+    }
+}
+
 }  // namespace
 
 void resampleFastLinear(const PlaneView& source, MutablePlane target) {
     const int ch = source.channels;
     // Rows first into an intermediate of the new width and the old height,
     // then the columns of that.
-    std::vector<std::uint8_t> between(std::size_t(target.width) * std::size_t(source.height) * std::size_t(ch));
-    const std::ptrdiff_t betweenRow = std::ptrdiff_t(target.width) * ch;
+    const std::size_t rowBytes = std::size_t(target.width) * std::size_t(ch);
+    std::vector<std::uint8_t> between(rowBytes * std::size_t(source.height));
     const auto across = spansAlong(source.width, target.width);
     for (int y = 0; y < source.height; ++y)
-        resampleLine(source.row(y), ch, between.data() + y * betweenRow, ch, across, target.width > source.width, ch);
-    const auto down = spansAlong(source.height, target.height);
-    for (int x = 0; x < target.width; ++x)
-        resampleLine(between.data() + std::ptrdiff_t(x) * ch, betweenRow, target.data + std::ptrdiff_t(x) * ch,
-                     betweenRow, down, target.height > source.height, ch);
+        resampleLine(source.row(y), ch, between.data() + std::size_t(y) * rowBytes, ch, across,
+                     target.width > source.width, ch);
+    resampleColumns(between.data(), rowBytes, target.data, spansAlong(source.height, target.height),
+                    target.height > source.height);
 }
 
 }  // namespace qm
