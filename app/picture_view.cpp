@@ -113,21 +113,40 @@ void PictureView::paintPicture(QPainter& painter, const QRect& exposed) {
     const QRect target = exposed & onScreen.toAlignedRect();
     if (target.isEmpty()) return;
 
-    // Sample one picture pixel per screen pixel, at the screen pixel's centre,
-    // so the work follows the exposed area, not the picture's size.
-    std::vector<int> column(target.width());
-    for (int i = 0; i < target.width(); ++i) {
-        const double x = std::floor((target.left() + i + 0.5 - origin.x()) / s);
-        column[i] = static_cast<int>(std::clamp(x, 0.0, double(image.width() - 1)));
+    // Sample per screen pixel, so the work follows the exposed area and not
+    // the picture's size. Shrunk pictures average four samples spread over
+    // each screen pixel's footprint, which keeps fine detail from flickering.
+    const bool shrunk = s < 0.5;
+    const double offsets[2] = {shrunk ? 0.25 : 0.5, shrunk ? 0.75 : 0.5};
+    const auto sampleIndex = [s](double screen, double origin, int size) {
+        return static_cast<int>(std::clamp(std::floor((screen - origin) / s), 0.0, double(size - 1)));
+    };
+    std::vector<int> columns[2];
+    for (int k = 0; k < 2; ++k) {
+        columns[k].resize(target.width());
+        for (int i = 0; i < target.width(); ++i)
+            columns[k][i] = sampleIndex(target.left() + i + offsets[k], origin.x(), image.width());
     }
     QImage shown(target.size(), QImage::Format_RGB32);
     for (int j = 0; j < target.height(); ++j) {
-        const double y = std::floor((target.top() + j + 0.5 - origin.y()) / s);
-        const Rgb* source = image.row(static_cast<int>(std::clamp(y, 0.0, double(image.height() - 1))));
         auto* line = reinterpret_cast<QRgb*>(shown.scanLine(j));
+        const double y = target.top() + j;
+        const Rgb* top = image.row(sampleIndex(y + offsets[0], origin.y(), image.height()));
+        if (!shrunk) {
+            for (int i = 0; i < target.width(); ++i) {
+                const Rgb& p = top[columns[0][i]];
+                line[i] = qRgb(p.r, p.g, p.b);
+            }
+            continue;
+        }
+        const Rgb* bottom = image.row(sampleIndex(y + offsets[1], origin.y(), image.height()));
         for (int i = 0; i < target.width(); ++i) {
-            const Rgb& p = source[column[i]];
-            line[i] = qRgb(p.r, p.g, p.b);
+            const Rgb& a = top[columns[0][i]];
+            const Rgb& b = top[columns[1][i]];
+            const Rgb& c = bottom[columns[0][i]];
+            const Rgb& d = bottom[columns[1][i]];
+            line[i] = qRgb((a.r + b.r + c.r + d.r + 2) / 4, (a.g + b.g + c.g + d.g + 2) / 4,
+                           (a.b + b.b + c.b + d.b + 2) / 4);
         }
     }
     painter.drawImage(target.topLeft(), shown);

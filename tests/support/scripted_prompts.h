@@ -3,7 +3,6 @@
 #include <QStringList>
 #include <deque>
 #include <optional>
-#include <utility>
 
 #include "app/prompts.h"
 
@@ -14,7 +13,8 @@ namespace qm::testing {
 // tests keep the raw pointer.
 class ScriptedPrompts : public Prompts {
 public:
-    std::deque<std::optional<QString>> openAnswers, saveAnswers;
+    // Paths to answer with in turn; a null string, or none left, cancels.
+    QStringList openAnswers, saveAnswers;
     std::deque<bool> confirmAnswers;
     QStringList proposedNames, confirmTitles, confirmTexts, errors, addresses, openFilters, saveFilters;
     QList<QDialog*> shownDialogs;
@@ -46,10 +46,9 @@ public:
     void openAddress(QWidget*, const QString& address) override { addresses << address; }
 
 private:
-    static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty()) return std::nullopt;
-        auto answer = std::move(answers.front());
-        answers.pop_front();
+    static std::optional<QString> next(QStringList& answers) {
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        if (answer.isNull()) return std::nullopt;
         return answer;
     }
 };
