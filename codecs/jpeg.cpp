@@ -98,11 +98,20 @@ Image decodeJpeg(std::span<const std::uint8_t> data, const ReadHints& hints) {
     jpeg_start_decompress(&cinfo);
     image = Image(int(cinfo.output_width), int(cinfo.output_height));
     if (cmyk) cmykRow.reset(new JSAMPLE[std::size_t(cinfo.output_width) * 4]);
+    // Rows go straight into the picture, as many per call as the decoder
+    // produces at once.
+    JSAMPROW rows[16];
     while (cinfo.output_scanline < cinfo.output_height) {
         const int y = int(cinfo.output_scanline);
-        JSAMPROW row = cmyk ? cmykRow.get() : reinterpret_cast<JSAMPROW>(image.row(y));
-        jpeg_read_scanlines(&cinfo, &row, 1);
-        if (cmyk) cmykRowToRgb(cmykRow.get(), image.row(y), image.width(), cinfo.saw_Adobe_marker);
+        if (cmyk) {
+            rows[0] = cmykRow.get();
+            jpeg_read_scanlines(&cinfo, rows, 1);
+            cmykRowToRgb(cmykRow.get(), image.row(y), image.width(), cinfo.saw_Adobe_marker);
+            continue;
+        }
+        const int count = std::min<int>(16, int(cinfo.output_height) - y);
+        for (int i = 0; i < count; ++i) rows[i] = reinterpret_cast<JSAMPROW>(image.row(y + i));
+        jpeg_read_scanlines(&cinfo, rows, JDIMENSION(count));
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);

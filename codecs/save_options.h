@@ -17,6 +17,8 @@ struct SaveOptions {
     bool tgaRle = true;
     bool pnmAscii = false;
     double jpeg2000Rate = 0;        // compression ratio; 0 = lossless
+    bool gifDither = true;          // error diffusion when colours are reduced to 256
+    bool psdRle = true;             // PackBits-compressed channels (else raw)
     friend bool operator==(const SaveOptions&, const SaveOptions&) = default;
 };
 
