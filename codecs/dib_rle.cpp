@@ -76,8 +76,16 @@ void play(const Header& header, std::span<const std::uint8_t> pixels, RleCanvas&
 }  // namespace
 
 // The data is checked in full before the picture is allocated, so a few
-// damaged bytes claiming a huge picture cost nothing.
+// damaged bytes claiming a huge picture cost nothing. Escapes can leave any
+// area unset, so no ratio of data to pixels is impossible; but even a solid
+// colour takes a byte per 128 pixels, and a large picture claimed by far
+// less data than that is a bomb rather than a picture.
 Image decodeRle(const Header& header, std::span<const std::uint8_t> pixels) {
+    constexpr std::int64_t kPlausibleArea = std::int64_t(1) << 24, kMostPixelsPerByte = 4096;
+    const std::int64_t area = header.width * header.height;
+    if (area > kPlausibleArea && area / kMostPixelsPerByte > std::int64_t(pixels.size()))
+        throw Error("BMP run-length data too short for a " + std::to_string(header.width) + " x " +
+                    std::to_string(header.height) + " picture");
     RleCanvas check(header, nullptr);
     play(header, pixels, check);
     Image image(int(header.width), int(header.height));

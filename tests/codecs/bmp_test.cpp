@@ -99,6 +99,15 @@ TEST(Bmp, DamagedRunLengthDataIsRefused) {
     }
 }
 
+// Found by the fuzzer: 258 bytes whose end-of-bitmap escape comes at once
+// would have cost 1.5 GB and many seconds to show as blank.
+TEST(Bmp, TinyRunLengthFileClaimingAHugePictureIsRefused) {
+    const Bytes file =
+        testing::readBytes(testing::kTestData / "fuzz-regressions/bmp/rle4-258-bytes-claiming-400-megapixels.bmp");
+    ASSERT_EQ(file.size(), 258u);
+    EXPECT_THROW(bmpFormat().decode(file, {}), Error);
+}
+
 // Bit fields with alpha; a plane that is zero everywhere means the writer
 // never filled it in, so the picture stays opaque.
 TEST(Bmp, AlphaBitFieldsAreKeptUnlessAllZero) {
