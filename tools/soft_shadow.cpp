@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "core/draw.h"
 #include "core/error.h"
@@ -72,25 +71,51 @@ std::uint8_t blendEdge(std::uint8_t shadowChannel, std::uint8_t pixel, double a,
     return std::uint8_t(std::trunc(pixel * a + (1 - a) * under));
 }
 
-void composite(Image& canvas, const std::vector<std::uint8_t>& unblurred, Rgb colour) {
+// Where the unblurred alpha is 0: the shadow shows in its colour, its alpha
+// stays as blurred.
+void paintShadow(Rgb* pixels, const std::uint8_t* alpha, int count, Rgb colour) {
+    for (int x = 0; x < count; ++x)
+        if (alpha[x] != 0) pixels[x] = colour;
+}
+
+// One row of the picture's own pixels: opaque ones cover the shadow, partly
+// transparent ones blend over it, transparent ones let it show.
+void compositePictureRow(Rgb* pixels, std::uint8_t* alpha, const std::uint8_t* original, int count, Rgb colour) {
+    for (int x = 0; x < count; ++x) {
+        const std::uint8_t a0 = original[x], s = alpha[x];
+        if (a0 == 0) {
+            if (s != 0) pixels[x] = colour;
+        } else if (a0 == 255) {
+            alpha[x] = 255;
+        } else {
+            const double a = a0 / 255.0, sf = s / 255.0;
+            Rgb& p = pixels[x];
+            p = {blendEdge(colour.r, p.r, a, sf), blendEdge(colour.g, p.g, a, sf), blendEdge(colour.b, p.b, a, sf)};
+            const double coverage = (1 - a) * sf + a;
+            alpha[x] = std::uint8_t(std::trunc(coverage * 255));
+        }
+    }
+}
+
+// The unblurred alpha is the picture's own (255 where it has none) inside
+// its place on the canvas and 0 round it, so it is read from the picture
+// rather than kept as a copy.
+void composite(Image& canvas, const Image& picture, int shift, Rgb colour) {
+    const int w = canvas.width(), pw = picture.width();
     for (int y = 0; y < canvas.height(); ++y) {
         Rgb* pixels = canvas.row(y);
         std::uint8_t* alpha = canvas.alphaRow(y);
-        const std::uint8_t* original = unblurred.data() + std::ptrdiff_t(y) * canvas.width();
-        for (int x = 0; x < canvas.width(); ++x) {
-            const std::uint8_t a0 = original[x], s = alpha[x];
-            if (a0 == 0) {
-                if (s != 0) pixels[x] = colour;
-            } else if (a0 == 255) {
-                alpha[x] = 255;
-            } else {
-                const double a = a0 / 255.0, sf = s / 255.0;
-                Rgb& p = pixels[x];
-                p = {blendEdge(colour.r, p.r, a, sf), blendEdge(colour.g, p.g, a, sf), blendEdge(colour.b, p.b, a, sf)};
-                const double coverage = (1 - a) * sf + a;
-                alpha[x] = std::uint8_t(std::trunc(coverage * 255));
-            }
+        const int pictureY = y - shift;
+        if (pictureY < 0 || pictureY >= picture.height()) {
+            paintShadow(pixels, alpha, w, colour);
+            continue;
         }
+        paintShadow(pixels, alpha, shift, colour);
+        if (picture.hasAlpha())
+            compositePictureRow(pixels + shift, alpha + shift, picture.alphaRow(pictureY), pw, colour);
+        else
+            std::memset(alpha + shift, 255, std::size_t(pw));
+        paintShadow(pixels + shift + pw, alpha + shift + pw, w - shift - pw, colour);
     }
 }
 
@@ -98,13 +123,13 @@ void composite(Image& canvas, const std::vector<std::uint8_t>& unblurred, Rgb co
 
 void addSoftShadow(Image& picture, const ShadowParams& params) {
     if (picture.empty()) return;
-    Image canvas = growCanvas(picture, shadowGrowth(picture, params));
+    const int grow = shadowGrowth(picture, params);
+    Image canvas = growCanvas(picture, grow);
     const int w = canvas.width(), h = canvas.height();
-    const std::vector<std::uint8_t> unblurred(canvas.alphaData(), canvas.alphaData() + canvas.pixelCount());
     blurPlane(canvas.alphaData(), w, h, params.radius);
     if (params.offsetX != 0 || params.offsetY != 0)
         shiftPlane(canvas.alphaData(), w, h, params.offsetX, params.offsetY);
-    composite(canvas, unblurred, params.colour);
+    composite(canvas, picture, grow / 2, params.colour);
     picture = std::move(canvas);
 }
 

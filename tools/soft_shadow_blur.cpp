@@ -53,12 +53,11 @@ void convolvePadded(const std::int32_t* taps, int halfWidth, const std::uint8_t*
     for (int x = 0; x < count; ++x) target[x] = std::uint8_t(acc[x] >> 16);
 }
 
-// A block of `columns` columns, gathered row by row (stride kColumnBlock)
-// with halfWidth repeated end rows above and below; writes every row of the
-// block back into the plane.
+// A block of columns, gathered row by row (stride kColumnBlock) with
+// halfWidth repeated end rows above and below, blurred into `out` (same stride).
 __attribute__((target_clones("avx2", "default")))
 void convolveColumnBlock(const std::int32_t* taps, int halfWidth, const std::uint8_t* padded, int height,
-                         int columns, std::uint8_t* plane, int width) {
+                         std::uint8_t* out) {
     std::int32_t acc[kColumnBlock];
     const std::int32_t k0 = taps[0];
     for (int y = 0; y < height; ++y) {
@@ -70,8 +69,8 @@ void convolveColumnBlock(const std::int32_t* taps, int halfWidth, const std::uin
             const std::uint8_t* below = centre + std::ptrdiff_t(j) * kColumnBlock;
             for (int b = 0; b < kColumnBlock; ++b) acc[b] += k * (above[b] + below[b]);
         }
-        std::uint8_t* out = plane + std::ptrdiff_t(y) * width;
-        for (int b = 0; b < columns; ++b) out[b] = std::uint8_t(acc[b] >> 16);
+        std::uint8_t* outRow = out + std::ptrdiff_t(y) * kColumnBlock;
+        for (int b = 0; b < kColumnBlock; ++b) outRow[b] = std::uint8_t(acc[b] >> 16);
     }
 }
 
@@ -99,6 +98,9 @@ void convolveLine(const GaussianKernel& kernel, const std::uint8_t* source, std:
     convolvePadded(taps.data(), kernel.halfWidth, padded.data(), acc.data(), target, count);
 }
 
+// Lines that repeat the line before them (every row and column block across
+// an opaque picture's silhouette does) are not convolved again: the result
+// of the same input is copied, byte for byte what the convolution gives.
 void blurPlane(std::uint8_t* plane, int width, int height, double radius) {
     if (!(radius > 0) || width <= 0 || height <= 0) return;
     const GaussianKernel kernel = buildGaussianKernel(radius);
@@ -106,14 +108,24 @@ void blurPlane(std::uint8_t* plane, int width, int height, double radius) {
     const std::vector<std::int32_t> taps = halfTaps(kernel);
 
     std::vector<std::uint8_t> paddedRow(std::size_t(width) + 2 * std::size_t(r));
+    std::vector<std::uint8_t> previousResult(static_cast<std::size_t>(width));
     std::vector<std::int32_t> acc(static_cast<std::size_t>(width));
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = plane + std::ptrdiff_t(y) * width;
+        // paddedRow still holds the previous row's input.
+        if (y > 0 && std::memcmp(row, paddedRow.data() + r, std::size_t(width)) == 0) {
+            std::memcpy(row, previousResult.data(), std::size_t(width));
+            continue;
+        }
         padLine(row, width, r, paddedRow.data());
         convolvePadded(taps.data(), r, paddedRow.data(), acc.data(), row, width);
+        std::memcpy(previousResult.data(), row, std::size_t(width));
     }
 
-    std::vector<std::uint8_t> block((std::size_t(height) + 2 * std::size_t(r)) * kColumnBlock, 0);
+    const std::size_t blockBytes = (std::size_t(height) + 2 * std::size_t(r)) * kColumnBlock;
+    std::vector<std::uint8_t> block(blockBytes, 0), previousBlock(blockBytes, 0);
+    std::vector<std::uint8_t> result(std::size_t(height) * kColumnBlock);
+    bool haveResult = false;
     for (int x0 = 0; x0 < width; x0 += kColumnBlock) {
         const int columns = std::min(kColumnBlock, width - x0);
         const auto gathered = [&](int paddedRowIndex) { return block.data() + std::ptrdiff_t(paddedRowIndex) * kColumnBlock; };
@@ -123,7 +135,14 @@ void blurPlane(std::uint8_t* plane, int width, int height, double radius) {
             std::memcpy(gathered(j), gathered(r), kColumnBlock);
             std::memcpy(gathered(height + r + j), gathered(height + r - 1), kColumnBlock);
         }
-        convolveColumnBlock(taps.data(), r, block.data(), height, columns, plane + x0, width);
+        if (!haveResult || columns < kColumnBlock || block != previousBlock) {
+            convolveColumnBlock(taps.data(), r, block.data(), height, result.data());
+            block.swap(previousBlock);
+            haveResult = true;
+        }
+        for (int y = 0; y < height; ++y)
+            std::memcpy(plane + std::ptrdiff_t(y) * width + x0, result.data() + std::ptrdiff_t(y) * kColumnBlock,
+                        std::size_t(columns));
     }
 }
 

@@ -22,8 +22,12 @@ TEST(GaussianKernel, HalfWidthIsCutWhereTheTapsRoundToZero) {
         SCOPED_TRACE(c.radius);
         const GaussianKernel kernel = buildGaussianKernel(c.radius);
         EXPECT_EQ(kernel.halfWidth, c.halfWidth);
-        if (c.halfWidth < GaussianKernel::kMaxHalfWidth) EXPECT_EQ(kernel.tap(c.halfWidth + 1), 0);
-        if (c.halfWidth > 1) EXPECT_NE(kernel.tap(c.halfWidth), 0);
+        if (c.halfWidth < GaussianKernel::kMaxHalfWidth) {
+            EXPECT_EQ(kernel.tap(c.halfWidth + 1), 0);
+        }
+        if (c.halfWidth > 1) {
+            EXPECT_NE(kernel.tap(c.halfWidth), 0);
+        }
     }
 }
 
@@ -75,6 +79,26 @@ TEST(Blur, MatchesThePlainConvolutionByteForByte) {
         const std::vector<std::uint8_t> expected = referenceBlur(plane, c.w, c.h, c.radius);
         blurPlane(plane.data(), c.w, c.h, c.radius);
         ASSERT_EQ(plane, expected);
+    }
+}
+
+TEST(Blur, RepeatedRowsAndColumnBlocksMatchThePlainConvolution) {
+    // An opaque picture's silhouette, and a plane whose rows and 64-column
+    // blocks repeat only in runs, so reused results must not leak past a run.
+    const int w = 300, h = 200;
+    std::vector<std::uint8_t> silhouette(std::size_t(w) * h, 0), runs(std::size_t(w) * h);
+    for (int y = 30; y < 170; ++y)
+        for (int x = 20; x < 281; ++x) silhouette[std::size_t(y) * w + x] = 255;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            runs[std::size_t(y) * w + x] = std::uint8_t((y / 7) % 2 * 100 + (x % 64) + (x >= 192 ? 50 : 0));
+    for (double radius : {1.0, 3.0, 25.0}) {
+        for (auto* plane : {&silhouette, &runs}) {
+            SCOPED_TRACE(testing::Message() << "radius " << radius << (plane == &runs ? " runs" : " silhouette"));
+            std::vector<std::uint8_t> blurred = *plane;
+            blurPlane(blurred.data(), w, h, radius);
+            ASSERT_EQ(blurred, referenceBlur(*plane, w, h, radius));
+        }
     }
 }
 
