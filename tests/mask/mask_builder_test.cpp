@@ -22,6 +22,12 @@ Image greyRow(std::initializer_list<int> levels) {
     return row;
 }
 
+std::vector<int> redRow(const Image& image, int y) {
+    std::vector<int> out;
+    for (int x = 0; x < image.width(); ++x) out.push_back(image.at(x, y).r);
+    return out;
+}
+
 // Files that exist on disk (empty), decoded by a table instead of codecs, so
 // the build's decisions are tested apart from the readers. A file missing
 // from the table does not decode.
@@ -263,6 +269,37 @@ TEST(Tiling, TileLargerThanTheCanvasGivesItsTopLeft) {
     Image canvas(2, 3, grey(255));
     tileOver(canvas, tile);
     EXPECT_EQ(canvas.at(1, 2), grey(12));
+}
+
+TEST(PrepareMask, FastLinearGrowsAndShrinksAsWorkedByHand) {
+    struct Case {
+        Image mask;
+        int width;
+        std::vector<int> expected;
+    };
+    const Case cases[] = {
+        // Growing 2 -> 8: p = j / 4, linear between neighbours, the last sample repeats.
+        {greyRow({0, 200}), 8, {0, 50, 100, 150, 200, 200, 200, 200}},
+        // Shrinking 6 -> 4: truncated means over samples floor(j * 1.5) ... floor(min(j + 1, 3) * 1.5).
+        {greyRow({0, 11, 20, 30, 41, 50}), 4, {5, 20, 35, 41}},
+        // Same length: unchanged.
+        {greyRow({3, 1, 4}), 3, {3, 1, 4}},
+    };
+    for (const Case& c : cases) {
+        const Image kept = prepareMask(c.mask, c.width, 1, /*invertMask=*/true);
+        EXPECT_EQ(redRow(kept, 0), c.expected) << c.mask.width() << " -> " << c.width;
+    }
+}
+
+TEST(PrepareMask, VerticalPassAndNegative) {
+    Image column(1, 2);
+    column.at(0, 0) = grey(0);
+    column.at(0, 1) = grey(200);
+    const Image grown = prepareMask(column, 2, 4, /*invertMask=*/false);
+    ASSERT_EQ(grown.width(), 2);
+    ASSERT_EQ(grown.height(), 4);
+    const int expected[] = {255, 155, 55, 55};
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(grown.at(1, y), grey(expected[y])) << y;
 }
 
 }  // namespace
