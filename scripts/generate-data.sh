@@ -6,7 +6,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${QUILLMOUNT_DATAGEN_BUILD_DIR:-$top/build-datagen}
 
-generators=(frame_patterns)
+generators=(frame_patterns masks textures)
 
 cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DQUILLMOUNT_DATAGEN=ON -DQUILLMOUNT_GUI=OFF -DQUILLMOUNT_TESTS=OFF
