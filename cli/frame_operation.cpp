@@ -34,7 +34,7 @@ Step frameStep(OptionValue& value, const std::string& patternPath) {
     } catch (const Error& error) {
         value.fail(error.what());
     }
-    return [pattern, options](Image image) { return buildFrame(std::move(image), *pattern, options); };
+    return [pattern, options](Image image) { return buildFrame(image, *pattern, options); };
 }
 
 Step parseFrame(OptionValue& value, const OperationContext&) {

@@ -145,15 +145,15 @@ Image preparePattern(const Image& pattern, const FrameOptions& options) {
     return prepared;
 }
 
-Image buildFrame(Image picture, const Image& pattern, const FrameOptions& options, Rgb background) {
+Image buildFrame(const Image& picture, const Image& pattern, const FrameOptions& options, Rgb background) {
     if (picture.empty()) throw Error("There is no picture to frame.");
     const Image prepared = preparePattern(pattern, options);
     const int t = prepared.height();
 
     Image framed;
     if (options.position == FramePosition::Inside) {
-        removeAlpha(picture, background);
-        framed = std::move(picture);
+        framed = picture;
+        removeAlpha(framed, background);
     } else {
         const std::int64_t width = std::int64_t(picture.width()) + 2 * std::int64_t(t);
         const std::int64_t height = std::int64_t(picture.height()) + 2 * std::int64_t(t);

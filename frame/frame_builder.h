@@ -44,7 +44,7 @@ Image preparePattern(const Image& pattern, const FrameOptions& options);
 // opaque: with the frame inside, transparent parts of the picture are
 // blended onto `background`; built outside, its colours are taken as stored.
 // Throws qm::Error for an empty picture or pattern, or a result too large.
-Image buildFrame(Image picture, const Image& pattern, const FrameOptions& options,
+Image buildFrame(const Image& picture, const Image& pattern, const FrameOptions& options,
                  Rgb background = kButtonFace);
 
 }  // namespace qm
