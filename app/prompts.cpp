@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -12,8 +13,9 @@
 namespace qm {
 
 std::optional<QString> Prompts::openFile(QWidget* parent, const QString& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    const QString path = QFileDialog::getOpenFileName(parent, "Open", lastFolder_, filter);
     if (path.isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(path).absolutePath();
     return path;
 }
 
@@ -22,11 +24,14 @@ std::optional<QString> Prompts::saveFile(QWidget* parent, const QString& propose
     // Options changed with the advanced button count only if the user saves.
     const codecs::SaveOptions before = options;
     SaveDialog dialog(parent, proposed, filter.split(";;"), options);
+    if (!lastFolder_.isEmpty() && QFileInfo(proposed).isRelative()) dialog.setDirectory(lastFolder_);
+    dialog.selectFile(proposed);
     if (auto* window = qobject_cast<TfFrame*>(parent)) dialog.setPreview(window->document().working());
     if (dialog.exec() != QDialog::Accepted) {
         options = before;
         return std::nullopt;
     }
+    lastFolder_ = QFileInfo(dialog.chosenPath()).absolutePath();
     return dialog.chosenPath();
 }
 

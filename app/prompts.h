@@ -30,6 +30,10 @@ public:
     virtual int exec(QDialog& dialog);
     // Hands a web or mail address to the desktop; its outcome is the desktop's.
     virtual void openAddress(QWidget* parent, const QString& address);
+
+private:
+    // The file dialogs start where the user last opened or saved a file.
+    QString lastFolder_;
 };
 
 }  // namespace qm
