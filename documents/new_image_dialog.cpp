@@ -62,6 +62,10 @@ TNewImageForm::TNewImageForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Create a New Image");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(544, 408);
+    // The layout is in pixels, made for a small dialog font with the group
+    // titles sitting on the frame line.
+    setStyleSheet("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                  "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }");
     chooseColor = [this](const QColor& initial) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(initial, this);
         if (!chosen.isValid()) return std::nullopt;
@@ -73,6 +77,11 @@ TNewImageForm::TNewImageForm(QWidget* parent) : QDialog(parent) {
     buildResolutionGroup();
     buildPreviewGroup();
     buildLabelsAndButtons();
+    QFont small = font();
+    small.setPixelSize(11);
+    for (QWidget* widget : findChildren<QWidget*>()) widget->setFont(small);
+    small.setBold(true);
+    Label6->setFont(small);
     connectHandlers();
     FormCreate();
 }
@@ -148,11 +157,9 @@ void TNewImageForm::buildPreviewGroup() {
     auto* stand = place(new QLabel(group), 71, 236, 100, 20);
     stand->setPixmap(screenStandGlyph());
 
-    Label6 = place(new QLabel("Exceeds screen size", group), 60, 272, 117, 17);
+    // Wider than the 117 pixels it was drawn for, about the same centre.
+    Label6 = place(new QLabel("Exceeds screen size", group), 18, 272, 201, 17);
     Label6->setAlignment(Qt::AlignHCenter);
-    QFont bold = Label6->font();
-    bold.setBold(true);
-    Label6->setFont(bold);
     Label6->hide();
 }
 

@@ -1,7 +1,9 @@
 #include "documents/print_setup.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "app/prompts.h"
 
@@ -17,6 +19,9 @@ void showPrintSetup(QWidget* parent, Prompts& prompts, QPrinter& printer) {
     dialog.setWindowTitle("Print Setup");
     // Choosing the printer and its paper is all this dialog is for.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // It only chooses; the print itself starts from the print dialog.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (auto* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
     prompts.exec(dialog);
 }
 
