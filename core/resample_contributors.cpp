@@ -44,6 +44,16 @@ Contributors makeContributors(int sourceLength, int targetLength, const FilterKe
         }
         weights[largest] = std::int16_t(weights[largest] + (1 << kWeightBits) - sum);
     }
+    table.pairCount = (table.taps + 1) / 2;
+    table.pairs.resize(std::size_t(targetLength) * std::size_t(table.pairCount));
+    for (int j = 0; j < targetLength; ++j) {
+        const std::int16_t* weights = table.weightsOf(j);
+        for (int m = 0; m < table.pairCount; ++m) {
+            const int second = 2 * m + 1 < table.taps ? weights[2 * m + 1] : 0;
+            table.pairs[std::size_t(j) * std::size_t(table.pairCount) + std::size_t(m)] =
+                std::int32_t(std::uint32_t(std::uint16_t(weights[2 * m])) | (std::uint32_t(std::uint16_t(second)) << 16));
+        }
+    }
     return table;
 }
 
