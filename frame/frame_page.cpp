@@ -125,6 +125,14 @@ void FramePage::buildLayout() {
     RadioButtonFrameOutsideImage = new QRadioButton("Frame outside image", positionGroup);
     RadioButtonFrameOutsideImage->setObjectName("RadioButtonFrameOutsideImage");
     RadioButtonFrameOutsideImage->setGeometry(10, 50, 125, 17);
+
+    // The two small groups were laid out for a narrow 8-point face; a
+    // condensed face keeps their captions whole with the usual fonts.
+    for (QWidget* group : {static_cast<QWidget*>(widthGroup), static_cast<QWidget*>(positionGroup)}) {
+        QFont condensed = group->font();
+        condensed.setStretch(QFont::Condensed);
+        group->setFont(condensed);
+    }
 }
 
 void FramePage::FrameComboBoxChange() {
