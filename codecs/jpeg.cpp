@@ -45,6 +45,19 @@ void onJpegMessage(j_common_ptr cinfo, int level) {
     }
 }
 
+// Real progressive files have about ten scans; thousands of tiny ones make
+// a small file take minutes to decode.
+constexpr int kMaxScans = 1000;
+
+void limitScans(j_common_ptr cinfo) {
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (decompress->input_scan_number > kMaxScans) {
+        auto* errors = reinterpret_cast<JpegErrors*>(cinfo->err);
+        std::snprintf(errors->message, sizeof errors->message, "damaged JPEG data: too many scans");
+        std::longjmp(errors->jump, 1);
+    }
+}
+
 void installErrors(jpeg_common_struct* cinfo, JpegErrors& errors) {
     cinfo->err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = onJpegError;
@@ -79,6 +92,9 @@ Image decodeJpeg(std::span<const std::uint8_t> data, const ReadHints& hints) {
     std::unique_ptr<JSAMPLE[]> cmykRow;
     installErrors(reinterpret_cast<j_common_ptr>(&cinfo), errors);
     jpeg_create_decompress(&cinfo);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = limitScans;
+    cinfo.progress = &progress;
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&cinfo);
         throw Error(errors.message[0] ? std::string(errors.message) : std::string("damaged JPEG data"));

@@ -29,6 +29,9 @@ std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path) {
     const std::streamoff size = in.tellg();
     if (size < 0) throw Error(path.string() + ": cannot read the file");
     if (size == 0) throw Error(path.string() + ": the file is empty");
+    // Far beyond any picture within the pixel limit, even uncompressed.
+    constexpr std::streamoff kMaxFileSize = std::streamoff(4) << 30;
+    if (size > kMaxFileSize) throw Error(path.string() + ": the file is too large to be a picture this program opens");
     in.seekg(0);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) throw Error(path.string() + ": cannot read the file");

@@ -65,6 +65,29 @@ TEST(Jpeg, MinimumSideDecodesAReducedPicture) {
     }
 }
 
+// A progressive file whose last scan is repeated over a thousand times:
+// small, but each scan costs a pass over the whole picture.
+TEST(Jpeg, EndlessScansAreRefused) {
+    TempDir dir;
+    SaveOptions progressive;
+    progressive.jpegProgressive = true;
+    writeImage(testing::patternImage(64, 64), dir / "progressive.jpg", progressive);
+    auto bytes = testing::readBytes(dir / "progressive.jpg");
+    const std::uint8_t sos[] = {0xFF, 0xDA};
+    const auto lastScan = std::find_end(bytes.begin(), bytes.end(), sos, sos + 2);
+    const std::vector<std::uint8_t> scan(lastScan, bytes.end() - 2);
+    bytes.resize(bytes.size() - 2);
+    for (int i = 0; i < 1100; ++i) bytes.insert(bytes.end(), scan.begin(), scan.end());
+    bytes.insert(bytes.end(), {0xFF, 0xD9});
+    testing::writeBytes(dir / "many-scans.jpg", bytes);
+    try {
+        readImage(dir / "many-scans.jpg");
+        ADD_FAILURE() << "decoded";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("too many scans"), std::string::npos) << e.what();
+    }
+}
+
 TEST(PngJpeg, TruncatedAndDamagedFilesAreRefused) {
     TempDir dir;
     writeImage(testing::patternImage(40, 30), dir / "whole.png");
