@@ -139,7 +139,7 @@ private slots:
 
     void backgroundFileButtonSetsPathAndHintAndCancelKeepsThem() {
         Window w = openWindow();
-        w.prompts->openAnswers = {QString("/pictures/sky.png"), std::nullopt};
+        w.prompts->openAnswers = {QString("/pictures/sky.png"), QString()};
         w.page().btBackFileName2Click();
         QCOMPARE(w.page().BackFileName2->text(), QString("/pictures/sky.png"));
         QCOMPARE(w.page().BackFileName2->toolTip(), QString("/pictures/sky.png"));
