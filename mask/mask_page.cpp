@@ -136,8 +136,8 @@ void MaskPage::buildBackgroundPages() {
 }
 
 void MaskPage::MaskComboBoxChange() {
-    const int index = std::clamp(MaskComboBox->currentIndex(), 0, int(std::size(kMaskStyles)) - 1);
-    MaskFiles = listCollection(dataDir_ / "mask" / kMaskStyles[index].folder);
+    const int index = std::clamp(MaskComboBox->currentIndex(), 0, int(kMaskStyles.size()) - 1);
+    MaskFiles = listCollection(maskStyleFolder(dataDir_, kMaskStyles[std::size_t(index)]));
     MaskMView->setFiles(MaskFiles);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "mask/mask_builder.h"
+#include "mask/mask_styles.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,14 +23,6 @@ namespace qm {
 class ColorButton;
 class Prompts;
 class ThumbnailStrip;
-
-// The mask styles of the style list, in its order, and their folders below
-// data/mask.
-struct MaskStyle {
-    const char* caption;
-    const char* folder;
-};
-inline constexpr MaskStyle kMaskStyles[] = {{"Rectangular", "rect"}, {"Oval", "oval"}, {"Other", "other"}};
 
 // The Mask page: mask style and strip, inversion, opacity and the background
 // pages (colour, gradient, texture, file). Nothing here acts on the picture;
