@@ -51,12 +51,12 @@ TfCanvasSize::TfCanvasSize(const Image& source, QWidget* parent) : ActivationDia
     CanvasColor = new ColorButton(this);
     CanvasColor->setObjectName("CanvasColor");
     CanvasColor->setToolTip("Canvas color");
-    auto* placement = new QHBoxLayout;
-    placement->addWidget(new QLabel("Placement:", this));
-    placement->addWidget(ComboBox202, 1);
-    placement->addSpacing(8);
-    placement->addWidget(new QLabel("Canvas Color:", this));
-    placement->addWidget(CanvasColor);
+    auto* placement = new QGridLayout;
+    placement->addWidget(new QLabel("Placement:", this), 0, 0);
+    placement->addWidget(ComboBox202, 0, 1);
+    placement->addWidget(new QLabel("Canvas Color:", this), 1, 0);
+    placement->addWidget(CanvasColor, 1, 1, Qt::AlignLeft);
+    placement->setColumnStretch(2, 1);
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);

@@ -22,7 +22,7 @@ namespace {
 QLineEdit* sizeEdit(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setFixedWidth(60);
+    edit->setFixedWidth(56);
     return edit;
 }
 
@@ -36,12 +36,13 @@ TfImageSize::TfImageSize(int referenceWidth, int referenceHeight, QWidget* paren
 
     GroupBox101 = new QGroupBox(" Image size ", this);
     GroupBox101->setObjectName("GroupBox101");
+    GroupBox101->setFixedWidth(228);
     auto* grid = new QGridLayout(GroupBox101);
+    grid->setHorizontalSpacing(4);
     auto* current = new QLabel("Current", GroupBox101);
     current->setToolTip("Old value");
-    current->setAlignment(Qt::AlignRight);
-    grid->addWidget(current, 0, 1);
-    grid->addWidget(new QLabel("New", GroupBox101), 0, 2, Qt::AlignHCenter);
+    grid->addWidget(current, 0, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(new QLabel("New", GroupBox101), 0, 2, Qt::AlignHCenter | Qt::AlignBottom);
     Edit101 = readOnlyEdit(GroupBox101, "Edit101");
     Edit102 = readOnlyEdit(GroupBox101, "Edit102");
     EditW = sizeEdit(GroupBox101, "EditW");
@@ -53,9 +54,10 @@ TfImageSize::TfImageSize(int referenceWidth, int referenceHeight, QWidget* paren
     int row = 1;
     for (const auto& r : rows) {
         grid->addWidget(new QLabel(r.label, GroupBox101), row, 0);
+        r.current->setFixedWidth(40);
         grid->addWidget(r.current, row, 1);
         grid->addWidget(r.edit, row, 2);
-        r.percent->setFixedWidth(40);
+        r.percent->setFixedWidth(30);
         grid->addWidget(r.percent, row, 3);
         grid->addWidget(new QLabel("%", GroupBox101), row, 4);
         ++row;
