@@ -30,6 +30,10 @@ std::optional<int> parseDecimal(std::string_view text) {
 // The four pictures the frame is tiled from, and its geometry. Each pixel of
 // the frame shows one of two layers: the sides (left, then right over it)
 // or the top and bottom (top, then bottom over it), as the mitre decides.
+// Each edge is laid from its start with trunc(edge / L) + 1 tiles, which
+// covers it whole, so the tile under position p is p / L and the pixel
+// within it p % L: rows are written straight from the pattern instead of
+// drawing whole layers and merging them.
 class FrameLayers {
 public:
     FrameLayers(const Image& pattern, int frameWidth, int frameHeight)
@@ -42,8 +46,6 @@ public:
           cw_(frameWidth),
           ch_(frameHeight),
           w_(std::min({t_, cw_, ch_})) {}
-
-    int thickness() const { return t_; }
 
     // Writes row y of the frame into `row`, but only the columns the frame
     // shows: every column in the top and bottom rows, the side columns in
