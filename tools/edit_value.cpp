@@ -13,7 +13,9 @@ int editInteger(const QString& text, int fallback) {
 
 std::optional<double> editDecimal(const QString& text) {
     const QString trimmed = text.trimmed();
-    for (const QLocale& locale : {QLocale(), QLocale::c()}) {
+    for (QLocale locale : {QLocale(), QLocale::c()}) {
+        // "3,5" is no 35: thousands separators are not part of a radius.
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
         bool ok = false;
         const double value = locale.toDouble(trimmed, &ok);
         if (ok && std::isfinite(value)) return value;

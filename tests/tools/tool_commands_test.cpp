@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSpinBox>
 #include <QCheckBox>
 #include <QTest>
@@ -59,7 +60,9 @@ private slots:
     void borderDefaultsGrowThePicture();
     void borderCancelledChangesNothing();
     void shadowDefaultsOnSilver();
+    void shadowRadiusThatIsNoNumberIsReported_data();
     void shadowRadiusThatIsNoNumberIsReported();
+    void shadowRadiusInTheUsersLocaleOrWithAPoint();
     void shadowTooLargeIsRefused();
     void imageSize();
     void imageSizeWidthZeroKeepsTheWidth();
@@ -119,13 +122,32 @@ void ToolCommandsTest::shadowDefaultsOnSilver() {
     QVERIFY(window.prompts->errors.isEmpty());
 }
 
+void ToolCommandsTest::shadowRadiusThatIsNoNumberIsReported_data() {
+    QTest::addColumn<QString>("radius");
+    for (const char* text : {"abc", "3,5x", "", "nan", "inf", "1,000"}) QTest::newRow(text) << QString(text);
+}
+
 void ToolCommandsTest::shadowRadiusThatIsNoNumberIsReported() {
+    QFETCH(QString, radius);
+    QLocale::setDefault(QLocale::c());
     const Image picture = test::patternPicture(20, 20);
     Window window(picture);
-    window.answer<Tform_shadow>([](Tform_shadow& d) { d.Edit5->setText("3,5x"); });
+    window.answer<Tform_shadow>([radius](Tform_shadow& d) { d.Edit5->setText(radius); });
     window.frame.Shadow1Click();
-    QCOMPARE(window.prompts->errors, QStringList{"'3,5x' is not a valid floating point value"});
+    QCOMPARE(window.prompts->errors, QStringList{QString("'%1' is not a valid floating point value").arg(radius)});
     QCOMPARE(window.working(), picture);
+}
+
+void ToolCommandsTest::shadowRadiusInTheUsersLocaleOrWithAPoint() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (const char* radius : {"3,5", "3.5"}) {
+        Window window(Image(10, 10, Rgb{1, 2, 3}));
+        window.answer<Tform_shadow>([radius](Tform_shadow& d) { d.Edit5->setText(radius); });
+        window.frame.Shadow1Click();
+        QVERIFY2(window.prompts->errors.isEmpty(), radius);
+        QCOMPARE(window.working().width(), 10 + 6 + 17);  // trunc(3.5 * 5) = 17
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 void ToolCommandsTest::shadowTooLargeIsRefused() {
