@@ -40,14 +40,17 @@ python=/usr/bin/python3
 
 cd "$work"
 # A 6000 x 4000 test picture: gradients with grain, saved as a JPEG of
-# quality 90, plus the same pixels as PPM and in the peer's own format.
+# quality 90 of about 9 MB (like a photograph of that size), plus the same
+# pixels as PPM and in the peer's own format.
 "$python" - <<'PY'
 from PIL import Image
 size = (6000, 4000)
-grain = Image.effect_noise(size, 24)
-picture = Image.merge("RGB", (Image.linear_gradient("L").rotate(90).resize(size),
-                              Image.radial_gradient("L").resize(size),
-                              Image.blend(Image.linear_gradient("L").resize(size), grain, 0.3)))
+grain = Image.effect_noise(size, 32)
+across = Image.linear_gradient("L").rotate(90).resize(size)
+round_ = Image.radial_gradient("L").resize(size)
+down = Image.linear_gradient("L").resize(size)
+picture = Image.merge("RGB", (Image.blend(across, grain, 0.35), Image.blend(round_, grain, 0.3),
+                              Image.blend(down, grain, 0.4)))
 picture.save("photo.jpg", quality=90)
 picture.save("photo.ppm")
 PY

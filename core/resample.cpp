@@ -1,6 +1,8 @@
 #include "core/resample.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "core/filters.h"
@@ -22,8 +24,9 @@ void resamplePlane(const PlaneView& source, MutablePlane target, ResampleFilter 
 
 Size resampleTarget(const Image& image, int width, int height) {
     const auto side = [](int requested, int current) {
+        // |INT_MIN| does not fit an int; any such size is refused later anyway.
         const long long length = requested == 0 ? current : std::llabs(requested);
-        return int(length < 1 ? 1 : length);
+        return int(std::clamp<long long>(length, 1, std::numeric_limits<int>::max()));
     };
     return {side(width, image.width()), side(height, image.height())};
 }

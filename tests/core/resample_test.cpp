@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <random>
+#include <limits>
 
 #include "core/resample.h"
 #include "core/transform.h"
@@ -42,6 +42,7 @@ TEST(Resample, SizeRules) {
         {20, 10, {20, 10}}, {0, 10, {40, 10}}, {20, 0, {20, 30}}, {0, 0, {40, 30}},
         {-20, -10, {20, 10}}, {-1, 0, {1, 30}},
     };
+    EXPECT_EQ(resampleTarget(image, std::numeric_limits<int>::min(), 5).width, std::numeric_limits<int>::max());
     for (const auto& c : cases) {
         EXPECT_EQ(resampleTarget(image, c.w, c.h), c.expected) << c.w << "," << c.h;
         const Image out = resample(image, c.w, c.h, ResampleFilter::Lanczos3);
