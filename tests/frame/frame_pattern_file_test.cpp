@@ -46,6 +46,7 @@ TEST(FramePatternFile, UndecodableFileIsNamedFromEitherSource) {
             << load.message;
     }
     fs::remove(file);
+    fs::remove(file.parent_path());  // only once empty
 }
 
 TEST(FramePatternFile, ReadsAGoodPattern) {
@@ -57,6 +58,7 @@ TEST(FramePatternFile, ReadsAGoodPattern) {
     EXPECT_EQ(load.pattern->height(), 12);
     EXPECT_TRUE(load.message.empty());
     fs::remove(file);
+    fs::remove(file.parent_path());  // only once empty
 }
 
 }  // namespace
