@@ -97,6 +97,8 @@ void MaskPage::buildLayout() {
 
     backgroundGroup = named(new QGroupBox(" Background ", this), "backgroundGroup", {8, 208, 249, 185});
     PageControl2 = named(new QTabWidget(backgroundGroup), "PageControl2", {8, 16, 233, 155});
+    // The four page tabs have to fit side by side in the narrow panel.
+    PageControl2->setStyleSheet("QTabBar::tab { padding: 4px 6px; }");
     buildBackgroundPages();
 }
 
