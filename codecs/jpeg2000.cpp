@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "codecs/formats.h"
 #include "codecs/memory_io.h"
@@ -110,7 +111,33 @@ Rgb yccToRgb(int luma, int cb, int cr) {
     return {clamp(luma + 1.402 * cr), clamp(luma - 0.344136 * cb - 0.714136 * cr), clamp(luma + 1.772 * cb)};
 }
 
-Image decodeJpeg2000(std::span<const std::uint8_t> data, OPJ_CODEC_FORMAT kind) {
+std::pair<std::int64_t, std::int64_t> largestComponent(const opj_image_t& image) {
+    std::int64_t width = 0, height = 0;
+    for (OPJ_UINT32 i = 0; i < image.numcomps; ++i) {
+        width = std::max<std::int64_t>(width, image.comps[i].w);
+        height = std::max<std::int64_t>(height, image.comps[i].h);
+    }
+    return {width, height};
+}
+
+// Thumbnails decode only the wavelet levels they need: each level dropped
+// halves both sides, down to the smallest the stream holds.
+void reduceForThumbnail(opj_codec_t* codec, const opj_image_t& header, int minimumSide) {
+    opj_codestream_info_v2_t* info = opj_get_cstr_info(codec);
+    if (!info) return;
+    int levels = 32;
+    if (info->m_default_tile_info.tccp_info)
+        for (OPJ_UINT32 i = 0; i < info->nbcomps; ++i)
+            levels = std::min(levels, int(info->m_default_tile_info.tccp_info[i].numresolutions) - 1);
+    opj_destroy_cstr_info(&info);
+    const auto [width, height] = largestComponent(header);
+    const std::int64_t larger = std::max(width, height);
+    int reduce = 0;
+    while (reduce < levels && ((larger + (std::int64_t(1) << (reduce + 1)) - 1) >> (reduce + 1)) >= minimumSide) ++reduce;
+    if (reduce > 0) opj_set_decoded_resolution_factor(codec, OPJ_UINT32(reduce));
+}
+
+Image decodeJpeg2000(std::span<const std::uint8_t> data, OPJ_CODEC_FORMAT kind, const ReadHints& hints) {
     MemoryReader source{data};
     Stream stream(opj_stream_create(1 << 16, OPJ_TRUE));
     opj_stream_set_user_data(stream.get(), &source, nullptr);
@@ -133,14 +160,11 @@ Image decodeJpeg2000(std::span<const std::uint8_t> data, OPJ_CODEC_FORMAT kind) 
     // The picture is as large as its largest component: a reference grid
     // whose every component is subsampled alike holds a smaller picture.
     if (decoded->numcomps == 0) throw Error("JPEG 2000 picture without components");
-    std::int64_t width = 0, height = 0;
-    for (OPJ_UINT32 i = 0; i < decoded->numcomps; ++i) {
-        width = std::max<std::int64_t>(width, decoded->comps[i].w);
-        height = std::max<std::int64_t>(height, decoded->comps[i].h);
-    }
-    checkSize(width, height, "JPEG 2000 header");
+    checkSize(largestComponent(*decoded).first, largestComponent(*decoded).second, "JPEG 2000 header");
+    if (hints.minimumSide > 0) reduceForThumbnail(codec.get(), *decoded, hints.minimumSide);
     if (!opj_decode(codec.get(), stream.get(), decoded.get()) || !opj_end_decompress(codec.get(), stream.get()))
         throw Error(error.empty() ? "damaged JPEG 2000 data" : "damaged JPEG 2000 data: " + error);
+    const auto [width, height] = largestComponent(*decoded);
     for (OPJ_UINT32 i = 0; i < decoded->numcomps; ++i)
         if (!decoded->comps[i].data || decoded->comps[i].w == 0 || decoded->comps[i].h == 0 ||
             decoded->comps[i].dx == 0 || decoded->comps[i].dy == 0)
@@ -167,14 +191,14 @@ Image decodeJpeg2000(std::span<const std::uint8_t> data, OPJ_CODEC_FORMAT kind) 
     return image;
 }
 
-Image decodeJp2(std::span<const std::uint8_t> data, const ReadHints&) {
+Image decodeJp2(std::span<const std::uint8_t> data, const ReadHints& hints) {
     if (!sniffJp2(data)) throw Error("not a JPEG 2000 file");
-    return decodeJpeg2000(data, OPJ_CODEC_JP2);
+    return decodeJpeg2000(data, OPJ_CODEC_JP2, hints);
 }
 
-Image decodeJ2k(std::span<const std::uint8_t> data, const ReadHints&) {
+Image decodeJ2k(std::span<const std::uint8_t> data, const ReadHints& hints) {
     if (!sniffJ2k(data)) throw Error("not a JPEG 2000 code stream");
-    return decodeJpeg2000(data, OPJ_CODEC_J2K);
+    return decodeJpeg2000(data, OPJ_CODEC_J2K, hints);
 }
 
 std::vector<std::uint8_t> encodeJpeg2000(const Image& image, const SaveOptions& options, OPJ_CODEC_FORMAT kind) {

@@ -105,6 +105,21 @@ TEST(JpegTwoThousand, FileAndCodeStreamRoundTrip) {
     EXPECT_EQ(readImage(dir / "tiny.j2k"), Image(1, 1, {9, 8, 7}));
 }
 
+TEST(JpegTwoThousand, MinimumSideDecodesFewerLevels) {
+    TempDir dir;
+    writeImage(testing::patternImage(400, 300), dir / "big.jp2");
+    const struct {
+        int minimumSide, width, height;
+    } cases[] = {{0, 400, 300}, {100, 100, 75}, {120, 200, 150}, {10, 13, 10}};
+    for (const auto& c : cases) {
+        ReadHints hints;
+        hints.minimumSide = c.minimumSide;
+        const Image image = readImage(dir / "big.jp2", hints);
+        EXPECT_EQ(image.width(), c.width) << c.minimumSide;
+        EXPECT_EQ(image.height(), c.height) << c.minimumSide;
+    }
+}
+
 TEST(Psd, FlatPictureRoundTripsRawAndPacked) {
     TempDir dir;
     Image image = testing::patternImage(130, 20);  // rows longer than one PackBits run
