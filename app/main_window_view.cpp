@@ -8,8 +8,24 @@
 
 namespace qm {
 
+namespace {
+
+// A selection that no longer lies inside the picture (the picture came back
+// smaller) is dropped, so no command crops outside the pixels.
+bool dropSelectionOutside(Document& document) {
+    const auto& selection = document.selection();
+    if (!selection) return false;
+    const Image& picture = document.working();
+    if (selection->x2 < picture.width() && selection->y2 < picture.height()) return false;
+    document.setSelection(std::nullopt);
+    return true;
+}
+
+}  // namespace
+
 void TfFrame::UndoMenuClick() {
     document_.undo();
+    if (dropSelectionOutside(document_)) setSelectionText(QString());
     repaintView();
     RefreshStatus();
     UpdateControls();
@@ -17,8 +33,13 @@ void TfFrame::UndoMenuClick() {
 
 void TfFrame::btnSourceImageClick() {
     document_.reload();
+    const bool dropped = dropSelectionOutside(document_);
     repaintView();
     RefreshStatus();
+    if (dropped) {
+        setSelectionText(QString());
+        UpdateControls();
+    }
 }
 
 void TfFrame::Zoom(QObject* sender) {

@@ -131,6 +131,23 @@ private slots:
         QCOMPARE(w.panel(1), QString("20x30"));
     }
 
+    void selectionOutsideRestoredPictureIsDropped() {
+        Window w;
+        w.open(w.write("a.png", filled(40, 30, {1, 1, 1})));
+        w.edit(filled(200, 100, {2, 2, 2}));
+        w.frame.document().setSelection(Selection{100, 50, 180, 90});
+        w.frame.ImageViewMouseUp();
+        QVERIFY(w.frame.Croptoselection1->isEnabled());
+        w.frame.btnSourceImage->click();
+        QVERIFY(!w.frame.document().selection());
+        QVERIFY(!w.frame.Croptoselection1->isEnabled());
+        QCOMPARE(w.panel(2), QString());
+        // One that still fits stays.
+        w.frame.document().setSelection(Selection{1, 1, 5, 5});
+        w.frame.btnUndo->click();
+        QCOMPARE(w.frame.document().selection(), (Selection{1, 1, 5, 5}));
+    }
+
     void editOfOnePixelWidePictureKeepsEarlierStep() {
         Window w;
         w.open(w.write("a.png", filled(10, 10, {1, 1, 1})));
