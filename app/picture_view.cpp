@@ -107,40 +107,46 @@ void PictureView::paintEvent(QPaintEvent* event) {
 
 void PictureView::paintPicture(QPainter& painter, const QRect& exposed) {
     const Image& image = document_.working();
-    const double s = scale();
     const QPointF origin = pictureOrigin();
-    const QRectF onScreen(origin, QSizeF(image.width() * s, image.height() * s));
+    const QRectF onScreen(origin, QSizeF(image.width() * scale(), image.height() * scale()));
     const QRect target = exposed & onScreen.toAlignedRect();
     if (target.isEmpty()) return;
+
+    // Work in device pixels, so a high-density screen shows the picture sharp.
+    const double ratio = viewport()->devicePixelRatioF();
+    const double s = scale() * ratio;
+    const QPointF deviceOrigin = origin * ratio;
+    const QRect device(QPoint(int(std::floor(target.left() * ratio)), int(std::floor(target.top() * ratio))),
+                       QSize(int(std::ceil(target.width() * ratio)), int(std::ceil(target.height() * ratio))));
 
     // Sample per screen pixel, so the work follows the exposed area and not
     // the picture's size. Shrunk pictures average four samples spread over
     // each screen pixel's footprint, which keeps fine detail from flickering.
     const bool shrunk = s < 0.5;
     const double offsets[2] = {shrunk ? 0.25 : 0.5, shrunk ? 0.75 : 0.5};
-    const auto sampleIndex = [s](double screen, double origin, int size) {
-        return static_cast<int>(std::clamp(std::floor((screen - origin) / s), 0.0, double(size - 1)));
+    const auto sampleIndex = [s](double screen, double start, int size) {
+        return static_cast<int>(std::clamp(std::floor((screen - start) / s), 0.0, double(size - 1)));
     };
     std::vector<int> columns[2];
     for (int k = 0; k < 2; ++k) {
-        columns[k].resize(target.width());
-        for (int i = 0; i < target.width(); ++i)
-            columns[k][i] = sampleIndex(target.left() + i + offsets[k], origin.x(), image.width());
+        columns[k].resize(device.width());
+        for (int i = 0; i < device.width(); ++i)
+            columns[k][i] = sampleIndex(device.left() + i + offsets[k], deviceOrigin.x(), image.width());
     }
-    QImage shown(target.size(), QImage::Format_RGB32);
-    for (int j = 0; j < target.height(); ++j) {
+    QImage shown(device.size(), QImage::Format_RGB32);
+    for (int j = 0; j < device.height(); ++j) {
         auto* line = reinterpret_cast<QRgb*>(shown.scanLine(j));
-        const double y = target.top() + j;
-        const Rgb* top = image.row(sampleIndex(y + offsets[0], origin.y(), image.height()));
+        const double y = device.top() + j;
+        const Rgb* top = image.row(sampleIndex(y + offsets[0], deviceOrigin.y(), image.height()));
         if (!shrunk) {
-            for (int i = 0; i < target.width(); ++i) {
+            for (int i = 0; i < device.width(); ++i) {
                 const Rgb& p = top[columns[0][i]];
                 line[i] = qRgb(p.r, p.g, p.b);
             }
             continue;
         }
-        const Rgb* bottom = image.row(sampleIndex(y + offsets[1], origin.y(), image.height()));
-        for (int i = 0; i < target.width(); ++i) {
+        const Rgb* bottom = image.row(sampleIndex(y + offsets[1], deviceOrigin.y(), image.height()));
+        for (int i = 0; i < device.width(); ++i) {
             const Rgb& a = top[columns[0][i]];
             const Rgb& b = top[columns[1][i]];
             const Rgb& c = bottom[columns[0][i]];
@@ -149,7 +155,8 @@ void PictureView::paintPicture(QPainter& painter, const QRect& exposed) {
                            (a.b + b.b + c.b + d.b + 2) / 4);
         }
     }
-    painter.drawImage(target.topLeft(), shown);
+    shown.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(device.topLeft()) / ratio, shown);
 }
 
 QRectF PictureView::selectionOnScreen() const {

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "app/main_window.h"
+#include "app/wait_cursor.h"
 #include "codecs/registry.h"
 #include "core/error.h"
 #include "documents/file_filters.h"
@@ -36,6 +37,7 @@ void TfFrame::Open1Click() {
     // its undo step and the caption as they were; the error box says why.
     Image picture;
     try {
+        const WaitCursor hourglass;
         picture = codecs::readImage(toPath(*chosen));
     } catch (const std::exception& error) {
         std::string reason = error.what();
@@ -49,10 +51,12 @@ void TfFrame::Open1Click() {
 void TfFrame::Save1Click() {
     const std::string& name = document_.currentFileName();
     std::error_code ignored;
-    if (name == Document::kUntitled || !std::filesystem::exists(toPath(QString::fromStdString(name)), ignored)) {
+    if (name == Document::kUntitled ||
+        !std::filesystem::is_regular_file(toPath(QString::fromStdString(name)), ignored)) {
         Saveas1Click();
         return;
     }
+    const WaitCursor hourglass;
     saveImageFile(document_.working(), toPath(QString::fromStdString(name)), saveOptions_, KeepBackup::IfNoneExists);
 }
 
@@ -75,7 +79,10 @@ void TfFrame::Saveas1Click() {
     if (std::filesystem::exists(path, ignored) &&
         !prompts().confirm(this, "Confirm", *chosen + " already exists.\nDo you want to replace it?"))
         return;
-    saveImageFile(document_.working(), path, saveOptions_, KeepBackup::No);
+    {
+        const WaitCursor hourglass;
+        saveImageFile(document_.working(), path, saveOptions_, KeepBackup::No);
+    }
     document_.setCurrentFileName(path.string());
     setDocumentCaption();
 }

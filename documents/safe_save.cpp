@@ -121,7 +121,7 @@ void saveImageFile(const Image& image, const std::filesystem::path& target, cons
     bool movedToBackup = false;
     if (backup == KeepBackup::IfNoneExists && backupName != target) {
         std::error_code ignored;
-        if (std::filesystem::exists(target, ignored)) movedToBackup = renameWithoutReplacing(target, backupName);
+        if (std::filesystem::is_regular_file(target, ignored)) movedToBackup = renameWithoutReplacing(target, backupName);
     }
     if (rename(temporary.path().c_str(), target.c_str()) != 0) {
         const int error = errno;
