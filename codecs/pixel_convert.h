@@ -18,12 +18,6 @@ inline std::uint8_t scaleTo8(unsigned v, unsigned maximum) {
 // Colour over white through alpha: round((c * a + 255 * (255 - a)) / 255).
 inline std::uint8_t overWhite(unsigned c, unsigned a) { return std::uint8_t((c * a + 255u * (255u - a) + 127u) / 255u); }
 
-void greyToRgb(const std::uint8_t* grey, Rgb* out, int count);
-// Interleaved RGBA (8-bit) into a row of RGB and a row of alpha.
-void splitRgba(const std::uint8_t* rgba, Rgb* out, std::uint8_t* alpha, int count);
-// Interleaved grey + alpha (8-bit) into a row of RGB and a row of alpha.
-void splitGreyAlpha(const std::uint8_t* greyAlpha, Rgb* out, std::uint8_t* alpha, int count);
-
 // Replaces the alpha plane by compositing over white, the way pictures
 // with transparency enter the program; nothing happens without alpha.
 // A plane that is opaque everywhere is simply dropped.
