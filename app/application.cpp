@@ -7,6 +7,7 @@ namespace qm {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Quillmount");
+    reportError = [](const QString& message) { QMessageBox::critical(activeWindow(), "Quillmount", message); };
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -19,7 +20,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
         message = "An unexpected error stopped the command.";
     }
     while (overrideCursor()) restoreOverrideCursor();
-    QMessageBox::critical(activeWindow(), "Quillmount", message);
+    reportError(message);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <functional>
 
 namespace qm {
 
@@ -9,6 +10,9 @@ class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows the message; an error box unless replaced (tests record it).
+    std::function<void(const QString& message)> reportError;
 };
 
 }  // namespace qm
