@@ -75,6 +75,31 @@ TEST(Tiff, AlphaIsStoredAndRead) {
     EXPECT_EQ(flat.at(0, 4), (Rgb{255, 255, 255}));
 }
 
+// The bytes of the one strip of a little-endian TIFF written by the program.
+std::vector<std::uint8_t> onlyStrip(const std::vector<std::uint8_t>& tiff) {
+    auto u16 = [&](std::size_t at) { return unsigned(tiff[at] | tiff[at + 1] << 8); };
+    auto u32 = [&](std::size_t at) { return std::uint32_t(u16(at) | u16(at + 2) << 16); };
+    const std::size_t directory = u32(4);
+    std::uint32_t offset = 0, count = 0;
+    for (unsigned i = 0; i < u16(directory); ++i) {
+        const std::size_t entry = directory + 2 + 12 * i;
+        const std::uint32_t value = u16(entry + 2) == 3 ? u16(entry + 8) : u32(entry + 8);
+        if (u16(entry) == 273) offset = value;
+        if (u16(entry) == 279) count = value;
+    }
+    return {tiff.begin() + offset, tiff.begin() + offset + count};
+}
+
+TEST(Fax, RawGroup3DataFindsItsWidth) {
+    TempDir dir;
+    const Image page = blackAndWhite(2432, 40);
+    SaveOptions options;
+    options.tiffCompression = TiffCompression::FaxG3;
+    writeImage(page, dir / "page.tif", options);
+    testing::writeBytes(dir / "page.g3f", onlyStrip(testing::readBytes(dir / "page.tif")));
+    EXPECT_EQ(readImage(dir / "page.g3f"), page);
+}
+
 TEST(TiffFax, DamagedFilesAreRefused) {
     TempDir dir;
     writeImage(testing::patternImage(64, 64), dir / "whole.tif");
