@@ -1,8 +1,14 @@
+#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "app/prompts.h"
 #include "documents/save_dialog.h"
+#include "documents/save_options_dialog.h"
 
 namespace qm {
 
@@ -32,6 +38,41 @@ private slots:
         QCOMPARE(dialog.currentExtension(), QString("tif"));
         dialog.accept();
         QCOMPARE(dialog.chosenPath(), folder.filePath("beach.tif"));
+    }
+
+    // The advanced options count only when the picture is saved.
+    void cancelledSaveRestoresOptions_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("quality");
+        QTest::newRow("cancelled") << false << 90;
+        QTest::newRow("saved") << true << 40;
+    }
+    void cancelledSaveRestoresOptions() {
+        QFETCH(bool, save);
+        QFETCH(int, quality);
+        QTemporaryDir folder;
+        codecs::SaveOptions options;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<SaveDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(folder.path());
+            QTimer::singleShot(0, [] {
+                auto* advanced = qobject_cast<SaveOptionsDialog*>(QApplication::activeModalWidget());
+                QVERIFY(advanced);
+                advanced->findChild<QSpinBox*>()->setValue(40);
+                advanced->accept();
+            });
+            dialog->findChild<QPushButton*>("advanced")->click();
+            QCOMPARE(options.jpegQuality, 40);
+            if (save)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        Prompts prompts;
+        const auto chosen = prompts.saveFile(nullptr, "beach", "JPEG Bitmap (JPG) (*.jpg)", options);
+        QCOMPARE(chosen.has_value(), save);
+        QCOMPARE(options.jpegQuality, quality);
     }
 };
 
