@@ -71,8 +71,8 @@ void putPictureOnClipboard(const Image& picture) {
 
 bool clipboardHasPicture() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && (data->hasFormat(kPictureMimeType) || data->hasFormat(QStringLiteral("image/png")) ||
-                    data->hasImage());
+    return data &&
+           (data->hasFormat(kPictureMimeType) || data->hasFormat(QStringLiteral("image/png")) || data->hasImage());
 }
 
 std::optional<Image> pictureFromClipboard() {

@@ -64,8 +64,9 @@ TNewImageForm::TNewImageForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(544, 408);
     // The layout is in pixels, made for a small dialog font with the group
     // titles sitting on the frame line.
-    setStyleSheet("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-                  "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }");
+    setStyleSheet(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }");
     chooseColor = [this](const QColor& initial) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(initial, this);
         if (!chosen.isValid()) return std::nullopt;

@@ -48,8 +48,7 @@ int saturate(__int128 value) {
 int toPixels(__int128 hundredths, LengthUnit length, int resolution, ResolutionUnit unit) {
     const __int128 r = resolution;
     switch (length) {
-    case LengthUnit::Pixels:
-        return saturate(hundredths / 100);
+    case LengthUnit::Pixels: return saturate(hundredths / 100);
     case LengthUnit::Inches:
         return saturate(unit == ResolutionUnit::PixelsPerInch ? hundredths * r / 100
                                                               : hundredths * 254 * r / 10000);
@@ -123,7 +122,8 @@ PixelSize standardSize(int index, int resolution, ResolutionUnit unit) {
 }
 
 PixelSize customSize(int a, int b, int resolution, LengthUnit length, ResolutionUnit unit) {
-    return {toPixels(__int128(a) * 100, length, resolution, unit), toPixels(__int128(b) * 100, length, resolution, unit)};
+    return {toPixels(__int128(a) * 100, length, resolution, unit),
+            toPixels(__int128(b) * 100, length, resolution, unit)};
 }
 
 std::string pixelSizeLabel(PixelSize size) {
@@ -142,7 +142,8 @@ bool exceedsScreen(PixelSize size, PixelSize screen) {
 }
 
 PixelSize previewExtent(PixelSize size, PixelSize screen) {
-    return {saturate(__int128(size.width) * 160 / screen.width), saturate(__int128(size.height) * 160 / screen.width)};
+    return {saturate(__int128(size.width) * 160 / screen.width),
+            saturate(__int128(size.height) * 160 / screen.width)};
 }
 
 std::optional<std::string> sizeProblem(PixelSize size) {

@@ -226,7 +226,8 @@ void PrintPictureDialog::paintPage(QPrinter* printer) {
         return;
     }
     const QRectF paper = printer->pageLayout().fullRect(QPageLayout::Millimeter);
-    const PageRect place = placePicture(picture_.width(), picture_.height(), paper.width(), paper.height(), layout_);
+    const PageRect place =
+        placePicture(picture_.width(), picture_.height(), paper.width(), paper.height(), layout_);
     const double dotsPerMillimetre = printer->resolution() / 25.4;
     const QRectF target(place.x * dotsPerMillimetre, place.y * dotsPerMillimetre, place.width * dotsPerMillimetre,
                         place.height * dotsPerMillimetre);

@@ -9,12 +9,9 @@ constexpr double kMillimetresPerInch = 25.4;
 
 double aligned(PrintAlignment alignment, double start, double room, double extent) {
     switch (alignment) {
-    case PrintAlignment::Start:
-        return start;
-    case PrintAlignment::Center:
-        return start + (room - extent) / 2;
-    case PrintAlignment::End:
-        return start + room - extent;
+    case PrintAlignment::Start: return start;
+    case PrintAlignment::Center: return start + (room - extent) / 2;
+    case PrintAlignment::End: return start + room - extent;
     }
     return start;
 }

@@ -9,7 +9,7 @@ enum class PrintAlignment { Start, Center, End };  // left/top, centre, right/bo
 struct PrintLayout {
     double marginLeft = 10, marginTop = 10, marginRight = 10, marginBottom = 10;
     PrintSize size = PrintSize::FitToPage;
-    double pixelsPerInch = 96;                  // for OriginalSize
+    double pixelsPerInch = 96;                     // for OriginalSize
     double customWidth = 100, customHeight = 100;  // for Custom
     PrintAlignment horizontal = PrintAlignment::Center;
     PrintAlignment vertical = PrintAlignment::Center;

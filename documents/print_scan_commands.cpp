@@ -1,4 +1,6 @@
 // Print Setup, Print, Select Source and Acquire.
+#include <new>
+
 #include "app/main_window.h"
 #include "core/draw.h"
 #include "core/error.h"
@@ -43,6 +45,8 @@ void TfFrame::Acquire1Click() {
         }
     } catch (const Error& error) {
         prompts().error(this, error.what());
+    } catch (const std::bad_alloc&) {
+        prompts().error(this, "Not enough memory for the scanned picture");
     }
     UpdateControls();
 }

@@ -1,5 +1,6 @@
 #include "documents/print_setup.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,8 +11,16 @@
 namespace qm {
 
 QPrinter& currentPrinter() {
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
+    static QPrinter* printer = nullptr;
+    if (!printer) {
+        printer = new QPrinter(QPrinter::HighResolution);
+        // Gone with the application, while the print support it uses is still there.
+        qAddPostRoutine([] {
+            delete printer;
+            printer = nullptr;
+        });
+    }
+    return *printer;
 }
 
 void showPrintSetup(QWidget* parent, Prompts& prompts, QPrinter& printer) {

@@ -17,7 +17,8 @@ namespace qm {
 class SelectSourceDialog : public QDialog {
     Q_OBJECT
 public:
-    SelectSourceDialog(std::vector<scanner::Device> devices, const std::string& current, QWidget* parent = nullptr);
+    SelectSourceDialog(std::vector<scanner::Device> devices, const std::string& current,
+                       QWidget* parent = nullptr);
     // The device picked, if any.
     std::optional<std::string> selectedDevice() const;
 

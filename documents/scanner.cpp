@@ -73,7 +73,8 @@ void checkParameters(const OpenDevice& device, const SANE_Parameters& p) {
                              p.format == SANE_FRAME_RED || p.format == SANE_FRAME_GREEN ||
                              p.format == SANE_FRAME_BLUE;
     if (!knownFormat) device.fail("unsupported frame format");
-    if (p.depth != 1 && p.depth != 8 && p.depth != 16) device.fail("unsupported depth of " + std::to_string(p.depth) + " bits");
+    if (p.depth != 1 && p.depth != 8 && p.depth != 16)
+        device.fail("unsupported depth of " + std::to_string(p.depth) + " bits");
     const int samples = p.format == SANE_FRAME_RGB ? 3 : 1;
     if (p.pixels_per_line <= 0 || p.bytes_per_line <= 0 ||
         std::int64_t(p.bytes_per_line) * 8 < std::int64_t(p.pixels_per_line) * samples * p.depth)
@@ -92,7 +93,8 @@ bool readFrame(const OpenDevice& device, Frame& frame, const Progress& progress)
     checkParameters(device, p);
     const std::int64_t expected = p.lines > 0 ? std::int64_t(p.lines) * p.bytes_per_line : -1;
     // Without a known length, stop at the largest picture we would accept.
-    const std::int64_t limit = std::int64_t(kMaxSide) * p.bytes_per_line;
+    const std::int64_t maxLines = std::min<std::int64_t>(kMaxSide, kMaxPixels / p.pixels_per_line);
+    const std::int64_t limit = maxLines * p.bytes_per_line;
     if (expected > 0) frame.bytes.reserve(std::size_t(expected));
     std::vector<SANE_Byte> chunk(64 * 1024);
     if (!progress(expected > 0 ? 0.0 : -1.0)) return false;
@@ -122,8 +124,7 @@ std::uint8_t sample(const std::uint8_t* line, int index, int depth, bool gray) {
         std::memcpy(&value, line + 2 * index, 2);  // the host's byte order
         return std::uint8_t(value >> 8);
     }
-    default:
-        return line[index];
+    default: return line[index];
     }
 }
 
@@ -174,7 +175,8 @@ std::string Device::label() const {
 Session::Session() {
     SANE_Int version = 0;
     const SANE_Status status = sane_init(&version, nullptr);
-    if (status != SANE_STATUS_GOOD) throw Error(std::string("Scanning is not available: ") + sane_strstatus(status));
+    if (status != SANE_STATUS_GOOD)
+        throw Error(std::string("Scanning is not available: ") + sane_strstatus(status));
 }
 
 Session::~Session() { sane_exit(); }
@@ -182,7 +184,8 @@ Session::~Session() { sane_exit(); }
 std::vector<Device> Session::devices() {
     const SANE_Device** list = nullptr;
     const SANE_Status status = sane_get_devices(&list, SANE_FALSE);
-    if (status != SANE_STATUS_GOOD) throw Error(std::string("Scanners could not be listed: ") + sane_strstatus(status));
+    if (status != SANE_STATUS_GOOD)
+        throw Error(std::string("Scanners could not be listed: ") + sane_strstatus(status));
     std::vector<Device> devices;
     for (; list && *list; ++list) {
         const SANE_Device& d = **list;

@@ -89,8 +89,8 @@ private slots:
         QTest::newRow("PNG before image") << QByteArray() << pngPicture << true << 0x20;
         QTest::newRow("plain image") << QByteArray() << QByteArray() << true << 0x30;
         QTest::newRow("own format short of pixels") << ownPicture.left(12) << pngPicture << false << 0x20;
-        QTest::newRow("own format claiming a huge size") << QByteArray("\xff\xff\xff\x7f\x01\0\0\0", 8) + "abc"
-                                                         << QByteArray() << true << 0x30;
+        QTest::newRow("own format claiming a huge size")
+            << QByteArray("\xff\xff\xff\x7f\x01\0\0\0", 8) + "abc" << QByteArray() << true << 0x30;
         QTest::newRow("broken PNG only") << QByteArray() << QByteArray("\x89PNG garbage") << false << -1;
     }
     void pasteTakesTheFirstUsableFormat() {

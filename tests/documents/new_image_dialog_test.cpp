@@ -83,10 +83,18 @@ private slots:
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("zero") << "0" << "240" << "at least 1 pixel";
-        QTest::newRow("negative") << "320" << "-5" << "at least 1 pixel";
-        QTest::newRow("too wide") << "70000" << "10" << "Too large";
-        QTest::newRow("too many pixels") << "30000" << "30000" << "Too large";
+        QTest::newRow("zero") << "0"
+                              << "240"
+                              << "at least 1 pixel";
+        QTest::newRow("negative") << "320"
+                                  << "-5"
+                                  << "at least 1 pixel";
+        QTest::newRow("too wide") << "70000"
+                                  << "10"
+                                  << "Too large";
+        QTest::newRow("too many pixels") << "30000"
+                                         << "30000"
+                                         << "Too large";
     }
     void impossibleSizesAreRefusedInTheDialog() {
         QFETCH(QString, width);

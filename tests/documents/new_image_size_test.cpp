@@ -15,16 +15,16 @@ TEST(NewImageSize, StandardSizesTruncateExactDecimalsOnce) {
         PixelSize expected;
     };
     const Case cases[] = {
-        {15, 72, kInch, {595, 841}},    // A4
-        {13, 72, kInch, {612, 792}},    // Letter
-        {10, 72, kInch, {252, 360}},    // 3.5 x 5
-        {15, 72, kCm, {1512, 2138}},    // A4
-        {11, 72, kCm, {731, 1097}},     // 4 x 6
-        {15, 10, kCm, {210, 297}},      // 10 x 29.7 must stay 297, not 296
-        {17, 100, kCm, {1820, 2570}},   // B5: 18.2 and 25.7 are inexact in binary
-        {16, 254, kInch, {1480, 2150}}, // A5: the division by 2.54 comes out whole
-        {3, 1, kCm, {320, 240}},        // pixel sizes ignore the resolution
-        {15, -72, kInch, {-595, -841}}, // toward zero, not down
+        {15, 72, kInch, {595, 841}},     // A4
+        {13, 72, kInch, {612, 792}},     // Letter
+        {10, 72, kInch, {252, 360}},     // 3.5 x 5
+        {15, 72, kCm, {1512, 2138}},     // A4
+        {11, 72, kCm, {731, 1097}},      // 4 x 6
+        {15, 10, kCm, {210, 297}},       // 10 x 29.7 must stay 297, not 296
+        {17, 100, kCm, {1820, 2570}},    // B5: 18.2 and 25.7 are inexact in binary
+        {16, 254, kInch, {1480, 2150}},  // A5: the division by 2.54 comes out whole
+        {3, 1, kCm, {320, 240}},         // pixel sizes ignore the resolution
+        {15, -72, kInch, {-595, -841}},  // toward zero, not down
     };
     for (const Case& c : cases)
         EXPECT_EQ(standardSize(c.index, c.resolution, c.unit), c.expected) << kStandardSizeNames[c.index];
@@ -63,8 +63,8 @@ TEST(NewImageSize, FileSizeLabels) {
         const char* expected;
     };
     const Case cases[] = {
-        {{320, 240}, 24, "225 kB"},       {{320, 240}, 1, "9 kB"},          {{16, 16}, 24, "768 Bytes"},
-        {{1024, 1024}, 24, "3 MB"},       {{1023, 1024}, 1, "127 kB"},      {{10000, 10000}, 24, "286 MB"},
+        {{320, 240}, 24, "225 kB"},       {{320, 240}, 1, "9 kB"},     {{16, 16}, 24, "768 Bytes"},
+        {{1024, 1024}, 24, "3 MB"},       {{1023, 1024}, 1, "127 kB"}, {{10000, 10000}, 24, "286 MB"},
         {{65535, 65535}, 24, "12287 MB"}, {{1, 1}, 1, "0 Bytes"},
     };
     for (const Case& c : cases) EXPECT_EQ(fileSizeLabel(c.size, c.bits), c.expected);

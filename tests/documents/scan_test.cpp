@@ -155,7 +155,8 @@ private slots:
         QStringList listed;
         prompts_->onExec = [&](QDialog& dialog) {
             auto& select = static_cast<SelectSourceDialog&>(dialog);
-            for (int row = 0; row < select.deviceList->count(); ++row) listed << select.deviceList->item(row)->text();
+            for (int row = 0; row < select.deviceList->count(); ++row)
+                listed << select.deviceList->item(row)->text();
             select.deviceList->setCurrentRow(1);
             return int(QDialog::Accepted);
         };

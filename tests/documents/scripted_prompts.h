@@ -16,9 +16,7 @@ public:
     QStringList messages;  // "title: text" of every warning and error
 
     int exec(QDialog& dialog) override { return onExec(dialog); }
-    void warning(QWidget*, const QString& title, const QString& text) override {
-        messages << title + ": " + text;
-    }
+    void warning(QWidget*, const QString& title, const QString& text) override { messages << title + ": " + text; }
     void error(QWidget*, const QString& text) override { messages << "Quillmount: " + text; }
     std::optional<QString> saveFile(QWidget*, const QString&, const QString&, codecs::SaveOptions&) override {
         return onSaveFile();
