@@ -11,12 +11,6 @@
 namespace qm {
 namespace {
 
-std::vector<const std::uint8_t*> sourceRows(const PlaneView& plane, int start, int count) {
-    std::vector<const std::uint8_t*> rows(static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k) rows[std::size_t(k)] = plane.row(start + k);
-    return rows;
-}
-
 // Columns first: each output row is the weighted sum of source rows, then
 // narrowed or widened along the row. Best when the height shrinks, since
 // the row pass then runs only once per output row.
@@ -24,9 +18,9 @@ void columnsThenRows(const PlaneView& source, MutablePlane target, const Contrib
                      const Contributors& columns) {
     const int ch = source.channels;
     std::vector<std::uint8_t> mixed(std::size_t(source.width) * std::size_t(ch));
-    std::vector<const std::uint8_t*> taps;
+    std::vector<const std::uint8_t*> taps(static_cast<std::size_t>(columns.taps));
     for (int y = 0; y < target.height; ++y) {
-        taps = sourceRows(source, columns.start[std::size_t(y)], columns.taps);
+        for (int k = 0; k < columns.taps; ++k) taps[std::size_t(k)] = source.row(columns.start[std::size_t(y)] + k);
         std::uint8_t* out = rows ? mixed.data() : target.row(y, ch);
         verticalPass(taps.data(), columns.weightsOf(y), columns.taps, out, source.width * ch);
         if (rows) horizontalPass(mixed.data(), source.width, target.row(y, ch), *rows, ch);

@@ -142,7 +142,8 @@ bool haveAvx2() {
 
 }  // namespace
 
-void horizontalPass(const std::uint8_t* in, int inWidth, std::uint8_t* out, const Contributors& table, int channels) {
+void horizontalPass(const std::uint8_t* in, [[maybe_unused]] int inWidth, std::uint8_t* out, const Contributors& table,
+                    int channels) {
     const int outWidth = int(table.start.size());
     if (channels == 1) {
         horizontalScalar<1>(in, out, table, 0, outWidth);
