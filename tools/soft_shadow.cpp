@@ -20,8 +20,7 @@ int shadowGrowth(const Image& picture, const ShadowParams& params) {
     if (growth > kMaxSide || !sizeAllowed(std::int64_t(width), std::int64_t(height)))
         throw Error("shadow radius or offsets too large: the picture would become " + std::to_string(std::llround(width)) +
                     " x " + std::to_string(std::llround(height)) + " pixels, more than can be made");
-    const int grow = int(growth);
-    return grow;
+    return int(growth);
 }
 
 namespace {
