@@ -68,13 +68,7 @@ void TfFrame::Saveas1Click() {
     if (!chosen) return;
     const std::filesystem::path path = toPath(*chosen);
     // Refuse a name no writer serves before asking about replacing anything.
-    if (!codecs::canWrite(path)) {
-        const std::string extension = path.extension().string();
-        throw Error("Could not save " + path.string() + ": " +
-                    (extension.empty() ? std::string("the name has no extension to choose a format by")
-                                       : "pictures cannot be written as \"" + extension + "\" files") +
-                    ".\nNothing was written; choose another kind of file.");
-    }
+    requireWriter(path);
     std::error_code ignored;
     if (std::filesystem::exists(path, ignored) &&
         !prompts().confirm(this, "Confirm", *chosen + " already exists.\nDo you want to replace it?"))

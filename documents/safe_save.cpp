@@ -97,14 +97,19 @@ bool renameWithoutReplacing(const std::filesystem::path& from, const std::filesy
     return true;
 }
 
+void requireWriter(const std::filesystem::path& target) {
+    const codecs::Format* format = codecs::formatForPath(target);
+    if (format && format->encode) return;
+    const std::string extension = target.extension().string();
+    throw Error(failure(target, (extension.empty() ? std::string("the name has no extension to choose a format by")
+                                                   : "pictures cannot be written as \"" + extension + "\" files") +
+                                    ".\nNothing was written; choose another kind of file."));
+}
+
 void saveImageFile(const Image& image, const std::filesystem::path& target, const codecs::SaveOptions& options,
                    KeepBackup backup) {
+    requireWriter(target);
     const codecs::Format* format = codecs::formatForPath(target);
-    if (!format || !format->encode) {
-        const std::string extension = target.extension().string();
-        throw Error(failure(target, extension.empty() ? "the name has no extension to choose a format by"
-                                                      : "pictures cannot be written as \"" + extension + "\" files"));
-    }
     std::vector<std::uint8_t> bytes;
     try {
         bytes = format->encode(image, options);

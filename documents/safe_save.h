@@ -17,6 +17,9 @@ enum class KeepBackup { No, IfNoneExists };
 void saveImageFile(const Image& image, const std::filesystem::path& target, const codecs::SaveOptions& options,
                    KeepBackup backup);
 
+// Throws qm::Error naming `target` when no writer serves its extension.
+void requireWriter(const std::filesystem::path& target);
+
 // Renames `from` to `to` unless something named `to` exists. Returns false
 // when it exists; throws qm::Error on any other failure.
 bool renameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
