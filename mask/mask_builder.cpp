@@ -94,8 +94,12 @@ bool isFile(const fs::path& path) {
     return !path.empty() && fs::is_regular_file(path, ec);
 }
 
-std::string cannotRead(const std::string& shownPath, const Error& error) {
-    return "The file: " + shownPath + "\n\r" + "cannot be read as a picture (" + error.what() + ").";
+// The readers' messages start with the file, which the message names already.
+std::string cannotRead(const std::string& shownPath, const fs::path& path, const Error& error) {
+    std::string reason = error.what();
+    const std::string prefix = path.string() + ": ";
+    if (reason.starts_with(prefix)) reason.erase(0, prefix.size());
+    return "The file: " + shownPath + "\n\r" + "cannot be read as a picture: " + reason;
 }
 
 // Reads a tile; a failure is reported and leaves the background as it is.
@@ -104,9 +108,9 @@ std::optional<Image> readTile(const fs::path& path, const std::string& shownPath
     try {
         Image tile = read(path);
         if (!tile.empty()) return tile;
-        messages.push_back(cannotRead(shownPath, Error("the picture is empty")));
+        messages.push_back(cannotRead(shownPath, path, Error("the picture is empty")));
     } catch (const Error& e) {
-        messages.push_back(cannotRead(shownPath, e));
+        messages.push_back(cannotRead(shownPath, path, e));
     }
     return std::nullopt;
 }
@@ -148,7 +152,7 @@ MaskResult buildMask(const Image& picture, const fs::path& maskFile, const MaskO
         mask = read(maskFile);
         if (mask.empty()) throw Error("the picture is empty");
     } catch (const Error& e) {
-        result.messages.push_back(cannotRead(maskFile.string(), e));
+        result.messages.push_back(cannotRead(maskFile.string(), maskFile, e));
         return result;
     }
     const Image prepared = prepareMask(mask, picture.width(), picture.height(), options.invertMask);
