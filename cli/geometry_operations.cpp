@@ -57,8 +57,9 @@ Step parseResize(OptionValue& value, const OperationContext&) {
                                          })
                                        : ResampleFilter::Triangle;
     // Sizes beyond the limit are refused here, not after reading every file.
-    if (std::abs(std::int64_t(width)) > kMaxSide || std::abs(std::int64_t(height)) > kMaxSide)
-        value.fail("a side may be at most " + std::to_string(kMaxSide) + " pixels");
+    const std::int64_t w = std::abs(std::int64_t(width)), h = std::abs(std::int64_t(height));
+    if (w > kMaxSide || h > kMaxSide) value.fail("a side may be at most " + std::to_string(kMaxSide) + " pixels");
+    if (w * h > kMaxPixels) value.fail(std::to_string(w) + " x " + std::to_string(h) + " is more pixels than allowed");
     return [=](Image image) { return resample(image, width, height, filter); };
 }
 

@@ -57,6 +57,7 @@ TEST(CommandLine, MistakesAreUsageErrorsNamingTheirOption) {
         {{"--resize", "10", "-d", "out", "a.png"}, "--resize: missing H"},
         {{"--resize", "10,10,sharp", "-d", "out", "a.png"}, "--resize: 'sharp' is not one of none, triangle"},
         {{"--resize", "70000,10", "-d", "out", "a.png"}, "--resize: a side may be at most 65535 pixels"},
+        {{"--resize", "-60000,60000", "-d", "out", "a.png"}, "--resize: 60000 x 60000 is more pixels than allowed"},
         {{"--flip", "sideways", "-d", "out", "a.png"}, "--flip: 'sideways' is not one of horizontal, vertical"},
         {{"--rotate=45", "-d", "out", "a.png"}, "--rotate: '45' is not one of 90, -90, 180"},
         {{"--crop", "0,0,5,5,7", "-d", "out", "a.png"}, "--crop: unexpected item '7'"},
