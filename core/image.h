@@ -47,12 +47,12 @@ public:
     std::int64_t pixelCount() const { return std::int64_t(width_) * height_; }
     Rect bounds() const { return {0, 0, width_, height_}; }
 
-    Rgb* row(int y) { return pixels_.get() + std::ptrdiff_t(y) * width_; }
-    const Rgb* row(int y) const { return pixels_.get() + std::ptrdiff_t(y) * width_; }
+    Rgb* row(int y) { return data() + std::ptrdiff_t(y) * width_; }
+    const Rgb* row(int y) const { return data() + std::ptrdiff_t(y) * width_; }
     Rgb& at(int x, int y) { return row(y)[x]; }
     const Rgb& at(int x, int y) const { return row(y)[x]; }
-    Rgb* data() { return pixels_.get(); }
-    const Rgb* data() const { return pixels_.get(); }
+    Rgb* data() { return reinterpret_cast<Rgb*>(pixels_.get()); }
+    const Rgb* data() const { return reinterpret_cast<const Rgb*>(pixels_.get()); }
 
     void fill(Rgb colour);
 
@@ -69,9 +69,15 @@ public:
     friend bool operator==(const Image& a, const Image& b);
 
 private:
+    // Planes come from plain byte storage so that a new picture is not
+    // zero-filled (Rgb's member initialisers would otherwise touch every page).
+    struct PlaneDeleter { void operator()(void* plane) const; };
+    using Plane = std::unique_ptr<std::uint8_t[], PlaneDeleter>;
+    static Plane allocatePlane(std::size_t bytes);
+
     int width_ = 0, height_ = 0;
-    std::unique_ptr<Rgb[]> pixels_;
-    std::unique_ptr<std::uint8_t[]> alpha_;
+    Plane pixels_;
+    Plane alpha_;
 };
 
 }  // namespace qm
