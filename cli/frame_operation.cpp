@@ -24,9 +24,17 @@ Step frameStep(OptionValue& value, const std::string& patternPath) {
 
     PatternLoad load = loadFramePattern(patternPath, PatternOrigin::UserFile);
     if (!load.pattern) {
-        std::string message = load.message;
-        for (auto at = message.find("\n\r"); at != std::string::npos; at = message.find("\n\r")) message.replace(at, 2, " ");
-        value.fail(message);
+        // The window's two-line message reads as one line on a terminal.
+        std::string oneLine;
+        for (std::size_t i = 0; i < load.message.size(); ++i) {
+            if (load.message.compare(i, 2, "\n\r") == 0) {
+                oneLine += ' ';
+                ++i;
+            } else {
+                oneLine += load.message[i];
+            }
+        }
+        value.fail(oneLine);
     }
     auto pattern = std::make_shared<const Image>(std::move(*load.pattern));
     try {
