@@ -1,5 +1,4 @@
 // Open, Save and Save as.
-#include <QFileDialog>
 #include <QStringList>
 
 #include "app/main_window.h"
