@@ -35,7 +35,7 @@ Band band(float end, Shape shape, float from, float to, int material = 0, Orname
 struct Pattern {
     const char* style;
     const char* name;
-    MouldingSpec spec;
+    MouldingDesign design;
 };
 
 const Colour kOakDark{112, 74, 38}, kOakLight{194, 150, 94};
@@ -47,7 +47,7 @@ std::vector<Pattern> catalogue() {
     std::vector<Pattern> p;
     // Plain mouldings of one colour, a slight bevel on each side.
     const auto plain = [](Colour c, int t, int l, float gloss, std::uint32_t seed) {
-        return MouldingSpec{t, l, {paint(c, gloss, 30)},
+        return MouldingDesign{t, l, {paint(c, gloss, 30)},
                             {band(0.2f, Shape::Round, 0, 0.14f), band(0.8f, Shape::Flat, 0.14f, 0.14f),
                              band(1, Shape::Slope, 0.14f, 0.02f)}, seed};
     };
@@ -123,7 +123,7 @@ std::vector<Pattern> catalogue() {
 
     // Modern: flat faces and crisp steps.
     const auto box = [](Material m, int t, int l, std::uint32_t seed) {
-        return MouldingSpec{t, l, {m}, {band(0.1f, Shape::Slope, 0, 0.1f), band(0.9f, Shape::Flat, 0.1f, 0.1f),
+        return MouldingDesign{t, l, {m}, {band(0.1f, Shape::Slope, 0, 0.1f), band(0.9f, Shape::Flat, 0.1f, 0.1f),
                                         band(1, Shape::Slope, 0.1f, 0)}, seed};
     };
     p.push_back({"modern1", "black-matte", box(paint(kBlack, 0.05f), 20, 100, 41)});
@@ -165,7 +165,7 @@ std::vector<Pattern> catalogue() {
 
     // Fun.
     const auto rounded = [](Material m, int t, int l, std::uint32_t seed) {
-        return MouldingSpec{t, l, {m}, {band(1, Shape::Bead, 0, 0.35f)}, seed};
+        return MouldingDesign{t, l, {m}, {band(1, Shape::Bead, 0, 0.35f)}, seed};
     };
     p.push_back({"other1", "candy-stripes", rounded(stripes({200, 30, 40}, {250, 248, 244}, 6), 30, 120, 71)});
     p.push_back({"other1", "checkerboard", {24, 96, {checks(kBlack, kWhite, 8)}, {band(1, Shape::Flat, 0, 0)}, 72}});
@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
             const fs::path folder = frameFolder / pattern.style;
             fs::create_directories(folder);
             const fs::path file = folder / (std::string(pattern.name) + ".png");
-            qm::codecs::writeImage(renderMoulding(pattern.spec), file);
+            qm::codecs::writeImage(renderMoulding(pattern.design), file);
             std::printf("%s\n", file.string().c_str());
         }
     } catch (const std::exception& e) {

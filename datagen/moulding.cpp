@@ -157,8 +157,8 @@ Relief ornament(const Ornament& o, float x, float u, float bandWidth, int length
 
 }  // namespace
 
-Image renderMoulding(const MouldingSpec& spec) {
-    const int t = spec.thickness, l = spec.length;
+Image renderMoulding(const MouldingDesign& design) {
+    const int t = design.thickness, l = design.length;
     std::vector<float> height(std::size_t(t) * l);
     std::vector<Colour> colour(std::size_t(t) * l);
     std::vector<const Material*> material(std::size_t(t) * l);
@@ -166,16 +166,16 @@ Image renderMoulding(const MouldingSpec& spec) {
         const float v = (float(y) + 0.5f) / float(t);
         float start = 0;
         std::size_t b = 0;
-        while (b + 1 < spec.bands.size() && v > spec.bands[b].end) start = spec.bands[b++].end;
-        const Band& band = spec.bands[b];
+        while (b + 1 < design.bands.size() && v > design.bands[b].end) start = design.bands[b++].end;
+        const Band& band = design.bands[b];
         const float u = std::clamp((v - start) / std::max(1e-4f, band.end - start), 0.0f, 1.0f);
         const float bandWidth = (band.end - start) * float(t);
-        const Material& m = spec.materials.at(std::size_t(band.material));
+        const Material& m = design.materials.at(std::size_t(band.material));
         for (int x = 0; x < l; ++x) {
             const std::size_t i = std::size_t(y) * l + x;
             const Relief r = ornament(band.ornament, float(x), u, bandWidth, l);
             height[i] = profileHeight(band, u) * float(t) + r.height;
-            colour[i] = scale(albedo(m, float(x), float(y), l, t, spec.seed + std::uint32_t(band.material) * 31), r.shade);
+            colour[i] = scale(albedo(m, float(x), float(y), l, t, design.seed + std::uint32_t(band.material) * 31), r.shade);
             material[i] = &m;
         }
     }
@@ -200,14 +200,14 @@ Image renderMoulding(const MouldingSpec& spec) {
             const float facing = std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hn);
             const std::size_t i = std::size_t(y) * l + x;
             const Material& m = *material[i];
-            const float spec = m.gloss * std::pow(facing, m.shininess);
+            const float specular = m.gloss * std::pow(facing, m.shininess);
             const float occlusion = 0.78f + 0.22f * (height[i] - low) / range;
             float edge = 1;
             if (y == 0 || y == t - 1) edge = 0.55f;  // the moulding's outer and inner arrises
             const Colour tint = m.kind == Material::Kind::Gilt ? Colour{255, 236, 170} : Colour{255, 255, 255};
             const Colour lit = scale(colour[i], (0.28f + 0.95f * diffuse) * occlusion * edge);
             const auto channel = [&](float c, float highlight) {
-                return std::uint8_t(std::clamp(c + spec * highlight * edge, 0.0f, 255.0f) + 0.5f);
+                return std::uint8_t(std::clamp(c + specular * highlight * edge, 0.0f, 255.0f) + 0.5f);
             };
             out.at(x, y) = {channel(lit.r, tint.r), channel(lit.g, tint.g), channel(lit.b, tint.b)};
         }

@@ -42,7 +42,7 @@ struct Band {
     Ornament ornament{};
 };
 
-struct MouldingSpec {
+struct MouldingDesign {
     int thickness = 20;  // rows: the outer edge first
     int length = 100;    // the repeat, in columns
     std::vector<Material> materials;
@@ -51,6 +51,6 @@ struct MouldingSpec {
 };
 
 // Renders the moulding lit from the upper left, as a seamless strip.
-Image renderMoulding(const MouldingSpec& spec);
+Image renderMoulding(const MouldingDesign& design);
 
 }  // namespace qm::datagen
