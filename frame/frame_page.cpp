@@ -17,6 +17,7 @@
 #include "codecs/registry.h"
 #include "core/collection.h"
 #include "frame/frame_styles.h"
+#include "widgets/picture_file_filter.h"
 #include "widgets/thumbnail_strip.h"
 
 namespace qm {
@@ -24,19 +25,6 @@ namespace qm {
 namespace {
 
 constexpr int kEditHeight = 21;
-
-QString readablePictureFilter() {
-    QStringList all, each;
-    for (const auto& format : codecs::formats()) {
-        if (!format.decode) continue;
-        QStringList patterns;
-        for (const auto& extension : format.extensions) patterns << "*." + QString::fromStdString(extension);
-        all << patterns;
-        each << QString::fromStdString(format.name) + " (" + patterns.join(' ') + ")";
-    }
-    all.removeDuplicates();
-    return "All pictures (" + all.join(' ') + ");;" + each.join(";;") + ";;All files (*)";
-}
 
 }  // namespace
 
