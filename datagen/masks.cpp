@@ -165,9 +165,12 @@ std::vector<Mask> others() {
                  const double angle = 2 * std::numbers::pi * (k + 0.3 * lattice(k, 5, 43)) / 18;
                  const double r = kH * (0.11 + 0.05 * lattice(k, 3, 41));
                  const double px = cx + kW * 0.33 * std::cos(angle), py = cy + kH * 0.30 * std::sin(angle);
-                 d = std::min(d, std::hypot(x - px, y - py) - r);
+                 // A smooth union, so neighbouring puffs merge without a crease.
+                 const double puff = std::hypot(x - px, y - py) - r, blend = 7;
+                 const double h = std::clamp(0.5 + 0.5 * (puff - d) / blend, 0.0, 1.0);
+                 d = puff + (d - puff) * h - blend * h * (1 - h);
              }
-             return feathered(d + 4, 14); }},
+             return feathered(d + 3, 10); }},
         {"04-torn-paper.png", [](double x, double y) {
              const double left = 26 + 9 * wobble(y / 40, 6, 11), right = kW - 26 + 9 * wobble(y / 40, 6, 12);
              const double top = 22 + 9 * wobble(x / 40, 6, 13), bottom = kH - 22 + 9 * wobble(x / 40, 6, 14);
